@@ -1,0 +1,140 @@
+#include "project/NumberText.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace quarvex {
+
+namespace {
+
+// %.7G: 7 significant digits, trailing zeros dropped, exponent when the decimal
+// exponent is below -4 or 7 and above; the exponent has at least two digits.
+std::string SevenDigits(double magnitude)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.7G", magnitude);
+    return buf;
+}
+
+} // namespace
+
+std::string ListingForm(float v)
+{
+    const double d = static_cast<double>(v);
+    std::string body = SevenDigits(std::fabs(d));
+    if (body.size() > 1 && body[0] == '0' && body[1] == '.')
+        body.erase(0, 1);
+    std::string out;
+    out.reserve(body.size() + 2);
+    out += (d < 0) ? '-' : ' ';
+    out += body;
+    out += ' ';
+    return out;
+}
+
+std::string GeneralForm(float v)
+{
+    const double d = static_cast<double>(v);
+    std::string body = SevenDigits(std::fabs(d));
+    return (d < 0) ? "-" + body : body;
+}
+
+std::string ShortestForm(float v)
+{
+    if (v == 0.0F)
+        return "0";
+    char buf[48];
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, res.ptr);
+}
+
+bool IsNumeric(std::string_view s)
+{
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (i < n && blank(s[i]))
+        ++i;
+    if (i < n && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < n && s[i] >= '0' && s[i] <= '9') {
+        ++i;
+        ++digits;
+    }
+    if (i < n && s[i] == '.') {
+        ++i;
+        while (i < n && s[i] >= '0' && s[i] <= '9') {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < n && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        std::size_t expDigits = 0;
+        while (i < n && s[i] >= '0' && s[i] <= '9') {
+            ++i;
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return false;
+    }
+    while (i < n && blank(s[i]))
+        ++i;
+    return i == n;
+}
+
+std::optional<double> ToDouble(std::string_view text)
+{
+    if (!IsNumeric(text))
+        return std::nullopt;
+    std::string s(text);
+    errno = 0;
+    char* end = nullptr;
+    const double d = std::strtod(s.c_str(), &end);
+    if (!std::isfinite(d))
+        return std::nullopt;
+    return d;
+}
+
+std::optional<float> ToSingle(std::string_view text)
+{
+    auto d = ToDouble(text);
+    if (!d)
+        return std::nullopt;
+    const float f = static_cast<float>(*d);
+    if (!std::isfinite(f))
+        return std::nullopt;
+    return f;
+}
+
+std::optional<std::int16_t> ToInteger(double v)
+{
+    if (!std::isfinite(v))
+        return std::nullopt;
+    const double r = std::nearbyint(v); // the default rounding mode: half to even
+    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(r);
+}
+
+std::string_view TrimSpaces(std::string_view s)
+{
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b < e && s[b] == ' ')
+        ++b;
+    while (e > b && s[e - 1] == ' ')
+        --e;
+    return s.substr(b, e - b);
+}
+
+} // namespace quarvex

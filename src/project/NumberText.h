@@ -1,0 +1,40 @@
+#pragma once
+// Number <-> text, in the forms every screen, the reader and the output file use.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quarvex {
+
+// Listing form of the output file: a sign place (blank or "-"), the value with at
+// most 7 significant digits and no 0 before the point ("  .5"), then one blank.
+// 12.5 -> " 12.5 ", 0.164 -> " .164 ", -0.5 -> "-.5 ", 12345678 -> " 1.234568E+07 ".
+std::string ListingForm(float v);
+
+// General form: at most 7 significant digits, a 0 before the point, no blanks,
+// an exponent only when 7 digits do not suffice (12.5, 0.5, -99999, 1.234568E+07).
+std::string GeneralForm(float v);
+
+// Shortest text that reads back to the same Single (for boxes the user may edit).
+std::string ShortestForm(float v);
+
+// The numeric test of text boxes and the reader: optional blanks around an
+// optional sign, digits with at most one decimal point (at least one digit), and
+// an optional exponent (E or e, optional sign, digits). Empty text is not numeric.
+bool IsNumeric(std::string_view text);
+
+// Text to Single; nothing when the text is not numeric or the value does not fit.
+std::optional<float> ToSingle(std::string_view text);
+
+// Text to double; nothing when the text is not numeric or not finite.
+std::optional<double> ToDouble(std::string_view text);
+
+// Number to 16-bit Integer rounding half to even; nothing when out of range.
+std::optional<std::int16_t> ToInteger(double v);
+
+// Removes leading and trailing space characters (only the blank, not tabs).
+std::string_view TrimSpaces(std::string_view s);
+
+} // namespace quarvex
