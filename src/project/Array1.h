@@ -17,17 +17,13 @@
 
 namespace quarvex {
 
-template <typename T>
-class Array1 {
+template <typename T> class Array1 {
 public:
     Array1() = default;
     explicit Array1(int count) { Redim(count); }
 
     // Reallocates with elements 1..count, all zero; old contents are discarded.
-    void Redim(int count)
-    {
-        data_.assign(count > 0 ? static_cast<std::size_t>(count) : 0U, T{});
-    }
+    void Redim(int count) { data_.assign(count > 0 ? static_cast<std::size_t>(count) : 0U, T{}); }
     void Clear() { data_.clear(); }
 
     int size() const { return static_cast<int>(data_.size()); }
@@ -70,8 +66,7 @@ private:
 };
 
 // A fixed array of N elements (1..N) that is never resized.
-template <typename T, int N>
-class FixedArray1 : public Array1<T> {
+template <typename T, int N> class FixedArray1 : public Array1<T> {
 public:
     FixedArray1() : Array1<T>(N) {}
     static constexpr int Capacity = N;

@@ -32,7 +32,10 @@ inline Message InfoMessage(std::string text, std::string caption = kAppTitle)
 {
     return Message{std::move(text), std::move(caption), MsgIcon::Information};
 }
-inline Message PlainMessage(std::string text) { return Message{std::move(text)}; }
+inline Message PlainMessage(std::string text)
+{
+    return Message{std::move(text)};
+}
 
 // The exit confirmation shown by the design and results screens.
 inline Message ExitConfirmation()

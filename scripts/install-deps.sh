@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quarvex needs to build, test and run. Safe to run
+# again: packages already present are left alone.
+set -euo pipefail
+
+packages=(
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6charts6 libqt6opengl6-dev
+  libgl-dev libglx-dev libopengl-dev fontconfig fonts-dejavu-core
+  cmake ninja-build g++ clang-format libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all packages present"
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "install-deps: installing ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what is needed, then builds and runs the whole test suite twice: a
+# normal optimised build and a build under AddressSanitizer and
+# UndefinedBehaviorSanitizer (which also checks every array index).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== layering: the core never includes Qt"
+if grep -rnE '#include *<Q|#include *"Q' src/project src/input src/classification src/design src/batch; then
+  echo "test.sh: a core file includes a Qt header" >&2
+  exit 1
+fi
+
+echo "== format"
+mapfile -t sources < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests bench -name '*.cpp' -o -name '*.h')
+if [ ${#sources[@]} -gt 0 ]; then
+  clang-format --dry-run --Werror "${sources[@]}"
+fi
+
+echo "== normal build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== sanitizer build"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARVEX_SANITIZE=ON -DQUARVEX_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$jobs"

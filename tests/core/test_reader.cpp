@@ -1,0 +1,187 @@
+#include "TestFiles.h"
+#include "input/Reader.h"
+
+#include <gtest/gtest.h>
+
+using namespace quarvex;
+using quarvex::testing::TempFile;
+using quarvex::testing::Titles;
+
+namespace {
+
+struct ReadOutcome {
+    Message message;
+    Project project;
+};
+
+// Reads content as the open-file screen would, on a project that may already
+// hold an earlier data set.
+Message Read(Project& p, const std::string& path, int titleLines)
+{
+    p.DataFileName = path;
+    p.NumTitleLines = static_cast<Integer>(titleLines);
+    return LoadConeFile(p);
+}
+
+} // namespace
+
+TEST(Reader, AcceptedLayouts)
+{
+    struct Case {
+        const char* name;
+        std::string data; // after 2 title lines
+        int columns;
+        const char* separator;
+        int readings;
+    } cases[] = {
+        {"commas", "1,10,0.1\r\n2,20,0.2\r\n3,30,0.3\r\n", 3, ",", 3},
+        {"runs of spaces", "  1   10  0.1\r\n2 20     0.2\r\n   3 30 0.3   \r\n", 3, " ", 3},
+        {"tabs", "1\t10\t0.1\r\n2\t20\t0.2\r\n", 3, "\t", 2},
+        {"comma and blank", "12.5, 34.1, 0.21\r\n13.5,  35.1,   0.22\r\n", 3, ",", 2},
+        {"four columns", "1,10,0.1,5\r\n2,20,0.2,6\r\n", 4, ",", 2},
+        {"blank lines skipped", "1,10,0.1\r\n\r\n   \r\n2,20,0.2\r\n\r\n", 3, ",", 2},
+        {"LF line ends, no final end", "1 10 0.1\n2 20 0.2", 3, " ", 2},
+        {"exponents", "5.0000E-03 1.2E+00 3E-2\r\n1.0E-02 1.3 0.04\r\n", 3, " ", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFile f(Titles(2) + c.data);
+        Project p;
+        const Message m = Read(p, f.path(), 2);
+        EXPECT_EQ(p.ReadError, False) << m.text;
+        EXPECT_EQ(p.NumColumns, c.columns);
+        EXPECT_EQ(p.Separator, c.separator);
+        EXPECT_EQ(p.NumReadings, c.readings);
+        EXPECT_EQ(m.icon, MsgIcon::Information);
+    }
+}
+
+TEST(Reader, StoresReadingsAsSinglesAndReportsSuccess)
+{
+    TempFile f("Site A\r\n\r\nColumns\r\n12.5, 34.1, 0.21\r\n13.0,40,0.5\r\n");
+    Project p;
+    const Message m = Read(p, f.path(), 3);
+    ASSERT_EQ(p.NumReadings, 2);
+    EXPECT_EQ(p.DepthData[1], 12.5F);
+    EXPECT_EQ(p.TipData[1], 34.1F);
+    EXPECT_EQ(p.SleeveData[1], 0.21F);
+    EXPECT_EQ(p.TipData[2], 40.0F);
+    // Empty title lines are not kept.
+    EXPECT_EQ(p.FileHeader, "Site A\r\nColumns\r\n");
+    EXPECT_EQ(m.text,
+              "Cone Data File: " + f.path() + "\r\n was successfully opened. \r\n Total Number of Lines = 2");
+    EXPECT_EQ(m.caption, " Data Import from Text File");
+    EXPECT_EQ(m.icon, MsgIcon::Information);
+}
+
+TEST(Reader, FailuresNameTheTrueLineNumber)
+{
+    const std::string numeric = "Data should be numeric, please check line number ";
+    const std::string format = "Wrong format data. Please Check line Number ";
+    const std::string generic = "Could not read data from file. Please Check line Number ";
+    struct Case {
+        const char* name;
+        std::string data; // after 3 title lines
+        std::string message;
+    } cases[] = {
+        {"column headings in the first data line", "Depth,Tip,Sleeve\r\n1,2,3\r\n", numeric + "4"},
+        {"word in the tip column", "1,10,0.1\r\n2,soft,0.2\r\n", generic + "5"},
+        {"two columns only", "1,10\r\n2,20\r\n", generic + "4"},
+        {"fewer columns later", "1,10,0.1,5\r\n2,20,0.2,6\r\n3,30,0.3\r\n", format + "6"},
+        // Blank lines count: the engineer must find the line in an editor.
+        {"blank lines before the bad line", "1,10,0.1\r\n\r\n\r\n2,20\r\n", format + "7"},
+        {"single column", "12.5\r\n13.5\r\n", generic + "4"},
+        {"value too large for a Single", "1,10,0.1\r\n2,1e39,0.2\r\n", generic + "5"},
+        {"only blank lines after the titles", "\r\n \r\n", generic + "4"},
+        {"no line after the titles", "", generic + "4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFile f(Titles(3) + c.data);
+        Project p;
+        const Message m = Read(p, f.path(), 3);
+        EXPECT_EQ(p.ReadError, True);
+        EXPECT_EQ(m.text, c.message);
+        EXPECT_EQ(m.caption, "Quarvex");
+        EXPECT_EQ(m.icon, MsgIcon::None);
+    }
+}
+
+TEST(Reader, MissingFileIsReported)
+{
+    Project p;
+    const Message m = Read(p, "/nonexistent/folder/none.txt", 10);
+    EXPECT_EQ(m.text, "Could not read data from file");
+    EXPECT_EQ(p.ReadError, True);
+}
+
+TEST(Reader, FailedReadLeavesThePreviousDataSetWhole)
+{
+    TempFile good(Titles(1) + "1,10,0.1\r\n2,20,0.2\r\n3,30,0.3\r\n");
+    Project p;
+    Read(p, good.path(), 1);
+    ASSERT_EQ(p.NumReadings, 3);
+    const std::string header = p.FileHeader;
+
+    // A longer file that fails late would have overwritten the first readings.
+    std::string data;
+    for (int k = 1; k <= 4001; ++k)
+        data += std::to_string(k) + ",99,0.9\r\n";
+    TempFile tooLong(Titles(1) + data);
+    const Message m = Read(p, tooLong.path(), 1);
+    EXPECT_EQ(m.text, "Could not read data from file. Please Check line Number 4002");
+    EXPECT_EQ(p.ReadError, True);
+    EXPECT_EQ(p.NumReadings, 3);
+    EXPECT_EQ(p.FileHeader, header);
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(p.DepthData[k], static_cast<float>(k));
+        EXPECT_EQ(p.TipData[k], 10.0F * k);
+    }
+    EXPECT_EQ(p.DepthData[4], 0.0F);
+}
+
+TEST(Reader, AtMost4000ReadingsFit)
+{
+    std::string data;
+    for (int k = 1; k <= 4000; ++k)
+        data += std::to_string(k * 0.02) + " 50 0.5\n";
+    TempFile f(data);
+    Project p;
+    Read(p, f.path(), 0);
+    EXPECT_EQ(p.ReadError, False);
+    EXPECT_EQ(p.NumReadings, 4000);
+    EXPECT_EQ(p.DepthData[4000], 80.0F);
+}
+
+TEST(Reader, ShorterSecondFileLeavesOldTailUnused)
+{
+    TempFile first(Titles(0) + "1,1,1\n2,2,2\n3,3,3\n");
+    TempFile second(Titles(0) + "5,5,5\n");
+    Project p;
+    Read(p, first.path(), 0);
+    Read(p, second.path(), 0);
+    EXPECT_EQ(p.NumReadings, 1);
+    EXPECT_EQ(p.DepthData[1], 5.0F);
+}
+
+TEST(Reader, CountColumnsRules)
+{
+    struct Case {
+        const char* line;
+        int columns;
+        const char* separator;
+    } cases[] = {
+        {"1,2,3", 3, ","},    {"1, 2, 3", 3, ","},   {"1   2   3", 3, " "}, {"1,2,3,4", 4, ","},
+        {"1\t2\t3", 3, "\t"}, {"  1 2 3  ", 3, " "}, {"1,2 3", 3, " "}, // the last separator seen wins
+        {"", 1, "keep"},
+    };
+    for (const auto& c : cases) {
+        TempFile f(Titles(1) + c.line + "\r\n");
+        Project p;
+        p.Separator = "keep";
+        p.DataFileName = f.path();
+        p.NumTitleLines = 1;
+        EXPECT_EQ(CountColumns(p), c.columns) << c.line;
+        EXPECT_EQ(p.Separator, c.separator) << c.line;
+    }
+}
