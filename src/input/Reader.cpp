@@ -3,9 +3,13 @@
 #include "project/NumberText.h"
 
 #include <array>
-#include <fstream>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <sys/types.h>
 
 namespace quarvex {
 
@@ -20,21 +24,48 @@ constexpr const char* kOpenError = "Could not read data from file";
 // every line of the file so that messages can name the true line number.
 class LineSource {
 public:
-    explicit LineSource(const std::string& path) : in_(path, std::ios::binary) {}
-    bool IsOpen() const { return in_.is_open(); }
+    explicit LineSource(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
+    ~LineSource()
+    {
+        if (file_)
+            std::fclose(file_);
+        std::free(buffer_);
+    }
+    LineSource(const LineSource&) = delete;
+    LineSource& operator=(const LineSource&) = delete;
+
+    bool IsOpen() const { return file_ != nullptr; }
+    // The next line without its end; valid until the following call.
+    bool Next(std::string_view& line)
+    {
+        if (!file_)
+            return false;
+        const ssize_t n = ::getline(&buffer_, &capacity_, file_);
+        if (n < 0)
+            return false;
+        std::size_t len = static_cast<std::size_t>(n);
+        if (len > 0 && buffer_[len - 1] == '\n')
+            --len;
+        if (len > 0 && buffer_[len - 1] == '\r')
+            --len;
+        line = std::string_view(buffer_, len);
+        ++number_;
+        return true;
+    }
     bool Next(std::string& line)
     {
-        if (!std::getline(in_, line))
+        std::string_view view;
+        if (!Next(view))
             return false;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        ++number_;
+        line.assign(view);
         return true;
     }
     int Number() const { return number_; }
 
 private:
-    std::ifstream in_;
+    std::FILE* file_ = nullptr;
+    char* buffer_ = nullptr;
+    std::size_t capacity_ = 0;
     int number_ = 0;
 };
 
@@ -43,25 +74,24 @@ std::string Trimmed(std::string_view s)
     return std::string(TrimSpaces(s));
 }
 
-// Splits at every occurrence of sep (plain comparison, no limit). An empty text
-// gives no pieces; an empty separator gives the whole text as one piece.
-std::vector<std::string> Split(const std::string& text, const std::string& sep)
+// Splits at every occurrence of sep (plain comparison, no limit), appending to
+// out. An empty text gives no pieces; an empty separator gives the whole text.
+void SplitInto(std::string_view text, std::string_view sep, std::vector<std::string_view>& out)
 {
-    std::vector<std::string> pieces;
     if (text.empty())
-        return pieces;
+        return;
     if (sep.empty()) {
-        pieces.push_back(text);
-        return pieces;
+        out.push_back(text);
+        return;
     }
     std::size_t start = 0;
     for (;;) {
         const std::size_t at = text.find(sep, start);
-        if (at == std::string::npos) {
-            pieces.push_back(text.substr(start));
-            return pieces;
+        if (at == std::string_view::npos) {
+            out.push_back(text.substr(start));
+            return;
         }
-        pieces.push_back(text.substr(start, at - start));
+        out.push_back(text.substr(start, at - start));
         start = at + sep.size();
     }
 }
@@ -144,21 +174,24 @@ Message ReadConeData(Project& p)
         return Failure(text, src.Number());
     };
 
-    while (src.Next(line)) {
-        const auto first = Split(Trimmed(line), p.Separator);
+    std::string_view view;
+    std::vector<std::string_view> first;
+    std::vector<std::string_view> pieces;
+    while (src.Next(view)) {
+        first.clear();
+        SplitInto(TrimSpaces(view), p.Separator, first);
         if (first.empty())
             continue;
-        // Separators are normalised to single blanks; each piece is trimmed so
-        // that "12.5, 34.1, 0.21" reads like "12.5,34.1,0.21".
-        std::string rebuilt;
-        for (const auto& piece : first) {
+        // Separators are normalised to single blanks and each piece is trimmed, so
+        // that "12.5, 34.1, 0.21" reads like "12.5,34.1,0.21". Joining the pieces
+        // with blanks and splitting again at blanks is the same as splitting each
+        // trimmed piece at blanks in turn.
+        pieces.clear();
+        for (const auto piece : first) {
             const auto t = TrimSpaces(piece);
-            if (t.empty())
-                continue;
-            rebuilt.append(t);
-            rebuilt += ' ';
+            if (!t.empty())
+                SplitInto(t, " ", pieces);
         }
-        const auto pieces = Split(Trimmed(rebuilt), " ");
         if (static_cast<int>(pieces.size()) != p.NumColumns)
             return fail(kFormatError);
         if (pieces.size() < 3)

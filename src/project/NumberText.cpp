@@ -1,6 +1,5 @@
 #include "project/NumberText.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -96,13 +95,31 @@ std::optional<double> ToDouble(std::string_view text)
 {
     if (!IsNumeric(text))
         return std::nullopt;
-    std::string s(text);
-    errno = 0;
-    char* end = nullptr;
-    const double d = std::strtod(s.c_str(), &end);
+    std::size_t b = 0;
+    std::size_t e = text.size();
+    while (b < e && (text[b] == ' ' || text[b] == '\t'))
+        ++b;
+    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t'))
+        --e;
+    bool negative = false;
+    if (text[b] == '+' || text[b] == '-') {
+        negative = text[b] == '-';
+        ++b;
+    }
+    double d = 0;
+    const auto res = std::from_chars(text.data() + b, text.data() + e, d);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Rare: let strtod tell underflow (read as zero, like any tiny number)
+        // from overflow (does not fit).
+        d = std::strtod(std::string(text.substr(b, e - b)).c_str(), nullptr);
+        if (std::fabs(d) < 1.0)
+            d = 0;
+    } else if (res.ec != std::errc() || res.ptr != text.data() + e) {
+        return std::nullopt;
+    }
     if (!std::isfinite(d))
         return std::nullopt;
-    return d;
+    return negative ? -d : d;
 }
 
 std::optional<float> ToSingle(std::string_view text)
