@@ -11,7 +11,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== layering: the core never includes Qt"
-if grep -rnE '#include *<Q|#include *"Q' src/project src/input src/classification src/design src/batch; then
+if grep -rnE '#include *<Q|#include *"Q' src/project src/input src/classification src/design src/results src/batch 2>/dev/null; then
   echo "test.sh: a core file includes a Qt header" >&2
   exit 1
 fi
