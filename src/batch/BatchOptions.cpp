@@ -1,0 +1,281 @@
+#include "batch/BatchOptions.h"
+
+#include <functional>
+#include <map>
+
+namespace quarvex::batch {
+
+namespace {
+
+bool ParseWhole(const std::string& s, int lo, int hi, int& out)
+{
+    if (s.empty() || s.size() > 6)
+        return false;
+    int v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+    }
+    if (v < lo || v > hi)
+        return false;
+    out = v;
+    return true;
+}
+
+std::vector<std::string> SplitCommas(const std::string& s)
+{
+    std::vector<std::string> parts;
+    std::string part;
+    for (char c : s) {
+        if (c == ',') {
+            parts.push_back(part);
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    parts.push_back(part);
+    return parts;
+}
+
+// A line break typed in the comments box is CR LF; a bare LF from the shell is one.
+std::string CrLfLines(const std::string& s)
+{
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\n' && (i == 0 || s[i - 1] != '\r'))
+            out += '\r';
+        out += s[i];
+    }
+    return out;
+}
+
+} // namespace
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error)
+{
+    Options o;
+    using Setter = std::function<bool(const std::string&)>;
+    auto text = [](std::string& field) -> Setter {
+        return [&field](const std::string& v) {
+            field = v;
+            return true;
+        };
+    };
+    auto optText = [](std::optional<std::string>& field) -> Setter {
+        return [&field](const std::string& v) {
+            field = v;
+            return true;
+        };
+    };
+
+    const std::map<std::string, Setter> valued = {
+        {"--units",
+         [&](const std::string& v) {
+             if (v == "ft-tsf")
+                 o.units = 1;
+             else if (v == "m-MPa")
+                 o.units = 2;
+             else if (v == "m-mV")
+                 o.units = 0;
+             else {
+                 error = "--units must be ft-tsf, m-MPa or m-mV, not '" + v + "'";
+                 return false;
+             }
+             return true;
+         }},
+        {"--title-lines",
+         [&](const std::string& v) {
+             if (!ParseWhole(v, 0, 15, o.titleLines)) {
+                 error = "--title-lines must be a whole number from 0 to 15, not '" + v + "'";
+                 return false;
+             }
+             return true;
+         }},
+        {"--tip-factor", optText(o.tipFactor)},
+        {"--sleeve-factor", optText(o.sleeveFactor)},
+        {"--project-number", text(o.projectNumber)},
+        {"--company", text(o.company)},
+        {"--title", text(o.title)},
+        {"--station", text(o.station)},
+        {"--offset", text(o.offset)},
+        {"--elevation", optText(o.elevation)},
+        {"--struct-no", text(o.structNo)},
+        {"--latitude", text(o.latitude)},
+        {"--longitude", text(o.longitude)},
+        {"--date", text(o.date)},
+        {"--cpt-no", text(o.cptNo)},
+        {"--comments",
+         [&](const std::string& v) {
+             o.comments = CrLfLines(v);
+             return true;
+         }},
+        {"--shape",
+         [&](const std::string& v) {
+             if (v == "square")
+                 o.shape = 0;
+             else if (v == "round")
+                 o.shape = 1;
+             else {
+                 error = "--shape must be square or round, not '" + v + "'";
+                 return false;
+             }
+             return true;
+         }},
+        {"--size", optText(o.size)},
+        {"--top", optText(o.top)},
+        {"--tip", optText(o.tip)},
+        {"--layers",
+         [&](const std::string& v) {
+             o.layerBottoms.clear();
+             if (v == "auto") {
+                 o.manualLayers = false;
+                 return true;
+             }
+             if (v == "manual") {
+                 o.manualLayers = true;
+                 return true;
+             }
+             if (v.rfind("manual:", 0) == 0 && v.size() > 7) {
+                 o.manualLayers = true;
+                 o.layerBottoms = SplitCommas(v.substr(7));
+                 if (o.layerBottoms.size() + 1 > 12) {
+                     error = "--layers: at most 12 layers (11 bottoms) can be entered";
+                     return false;
+                 }
+                 return true;
+             }
+             error = "--layers must be auto, manual or manual:B1,B2,..., not '" + v + "'";
+             return false;
+         }},
+        {"--tip-option",
+         [&](const std::string& v) {
+             if (!ParseWhole(v, 1, 3, o.tipOption)) {
+                 error = "--tip-option must be 1, 2 or 3, not '" + v + "'";
+                 return false;
+             }
+             return true;
+         }},
+        {"--tip-value", optText(o.tipValue)},
+        {"--output", optText(o.output)},
+        {"--csv", optText(o.csv)},
+    };
+
+    bool inputSeen = false;
+    bool optionsEnded = false;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (!optionsEnded && (a == "--help" || a == "-h")) {
+            o.help = true;
+            continue;
+        }
+        if (!optionsEnded && a == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && a.size() > 1 && a[0] == '-' && a != "-") {
+            std::string name = a;
+            std::optional<std::string> value;
+            if (const auto eq = a.find('='); eq != std::string::npos && a.rfind("--", 0) == 0) {
+                name = a.substr(0, eq);
+                value = a.substr(eq + 1);
+            }
+            const auto it = valued.find(name);
+            if (it == valued.end()) {
+                error = "unknown option '" + name + "'";
+                return std::nullopt;
+            }
+            if (!value) {
+                if (k + 1 >= args.size()) {
+                    error = "option '" + name + "' needs a value";
+                    return std::nullopt;
+                }
+                value = args[++k];
+            }
+            if (!it->second(*value))
+                return std::nullopt;
+            continue;
+        }
+        if (inputSeen) {
+            error = "only one data file can be given ('" + o.input + "' and '" + a + "')";
+            return std::nullopt;
+        }
+        o.input = a;
+        inputSeen = true;
+    }
+
+    if (o.help)
+        return o;
+    if (!inputSeen) {
+        error = "no data file given";
+        return std::nullopt;
+    }
+    if (!o.size) {
+        error = "the pile size is required: --size INCHES";
+        return std::nullopt;
+    }
+    if ((o.tipFactor || o.sleeveFactor) && o.units != 0) {
+        error = "--tip-factor and --sleeve-factor apply only with --units m-mV";
+        return std::nullopt;
+    }
+    return o;
+}
+
+std::string HelpText()
+{
+    return R"(Usage: quarvex-batch INPUT [options]
+
+Designs a driven precast concrete pile from one CPT data file without the
+screens: reads the file, converts SI or millivolt readings to ft and tsf,
+cleans and classifies the readings, runs the LCPC, Schmertmann and de Ruiter
+and Beringen methods and their average, and writes the design output file,
+byte for byte as the desktop program does. Every option is a choice made on
+one of its screens; texts are taken as typed there.
+
+Data file:
+  --units ft-tsf|m-MPa|m-mV   units of the readings (default ft-tsf)
+  --title-lines N             title lines at the top of the file, 0..15 (default 10)
+  --tip-factor F              m-mV only: MPa per mV of the tip (default 50)
+  --sleeve-factor F           m-mV only: MPa per mV of the sleeve (default 0.5)
+
+Project information (free text, all optional):
+  --project-number TEXT  --company TEXT  --title TEXT  --station TEXT
+  --offset TEXT  --struct-no TEXT  --latitude TEXT  --longitude TEXT
+  --date TEXT  --cpt-no TEXT
+  --elevation FT              ground elevation; without it none is entered (-99999)
+  --comments TEXT             default: the file's non-empty title lines
+
+Pile:
+  --shape square|round        (default square)
+  --size INCHES               width (square) or diameter (round), required
+  --top FT                    depth where the analysis starts (default: the
+                              first step depth cut to 3 characters)
+  --tip FT                    depth of the pile tip (default: the last step
+                              depth cut to 6 characters)
+  --layers auto|manual[:B1,B2,...]
+                              automatic layers (default), or manual layers:
+                              'manual' is one layer from the top to the tip;
+                              'manual:B1,...,Bk' gives k+1 layers whose
+                              interior bottoms are B1..Bk (at most 12 layers)
+  --tip-option 1|2|3          how the tip resistance continues below the last
+                              step when the tip is within four diameters of it:
+                              1 mean of the last four diameters (default),
+                              2 the last reading, 3 the value of --tip-value
+  --tip-value TSF             tip resistance for option 3 (0 up to the largest
+                              tail reading, rounded down)
+
+Output:
+  --output FILE               design output file (default Output.dat here)
+  --csv FILE                  also write every step's depth, soil percentages
+                              and the twelve capacity arrays as CSV
+  -h, --help                  this text
+
+Standard output shows the capacities at the deepest listed step of the pile
+and where the file went. Exit status: 0 success; 1 the file cannot be read,
+a check refuses an input, or the output cannot be written (the message the
+screen would show goes to standard error); 2 a usage error.
+)";
+}
+
+} // namespace quarvex::batch

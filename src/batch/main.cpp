@@ -1,0 +1,293 @@
+// quarvex-batch: the design of one pile from one CPT data file, without screens.
+// It walks the screens' road with the options standing for the choices made on
+// them, and writes the same output file.
+
+#include "batch/BatchOptions.h"
+#include "classification/Classification.h"
+#include "design/DesignRun.h"
+#include "design/OutputFile.h"
+#include "design/PileChecks.h"
+#include "design/SoilLayerEntry.h"
+#include "design/TipOptions.h"
+#include "input/Cleaning.h"
+#include "input/Reader.h"
+#include "project/NumberText.h"
+#include "project/Project.h"
+#include "project/Units.h"
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quarvex::batch {
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
+
+int Refuse(const std::string& text)
+{
+    std::cerr << text << '\n';
+    return kExitRefused;
+}
+
+// Answers the design run's questions from the options, as a person would on the
+// layer screen and the tip options screen; a refusal there ends the command.
+class OptionAnswers : public DesignQuestions {
+public:
+    explicit OptionAnswers(const Options& o) : o_(o) {}
+
+    bool EnterSoilLayers(Project& p) override
+    {
+        SoilLayerEntry entry(p);
+        entry.Load();
+        entry.SelectNumLayers(static_cast<int>(o_.layerBottoms.size()) + 1);
+        for (const std::string& bottom : o_.layerBottoms) {
+            entry.TypeText(1, bottom);
+            if (auto m = entry.PressNext()) {
+                refusal = m->text;
+                return false;
+            }
+        }
+        if (auto m = entry.PressDone()) {
+            refusal = m->text;
+            return false;
+        }
+        return entry.Completed();
+    }
+
+    void ChooseTipOption(Project& p) override
+    {
+        const auto tailMax = ComputeTailMaxTip(p);
+        if (!tailMax) {
+            refusal = kMsgAnalysisError;
+            p.TipOption = kTipOptionBack;
+            return;
+        }
+        const std::string entry = o_.tipValue ? FilterNumericText(*o_.tipValue) : std::string();
+        const TipChoice choice = CheckTipChoice(o_.tipOption - 1, entry, *tailMax);
+        if (!choice.ok) {
+            refusal = choice.message.text;
+            p.TipOption = kTipOptionBack;
+            return;
+        }
+        p.TipOption = choice.tipOption;
+        if (choice.tipOption == 2)
+            p.TipOption3Value = choice.option3Value;
+    }
+
+    std::string refusal;
+
+private:
+    const Options& o_;
+};
+
+// The capacities at the deepest step listed in the tables, for the screen.
+void PrintSummary(const Project& p, const std::string& exportText)
+{
+    int tipStep = 0;
+    for (int i = 1; i <= p.NumSteps - 1; ++i) {
+        if (p.StepDepth[i] > p.PileTopDepth && p.StepDepth[i] <= p.PileTipDepth)
+            tipStep = i;
+    }
+    std::printf("%s pile, %s inch, analysis from %s ft to %s ft\n", p.PileShape == 1 ? "Round" : "Square",
+                p.PileSizeText.c_str(), GeneralForm(p.PileTopDepth).c_str(),
+                GeneralForm(p.PileTipDepth).c_str());
+    if (tipStep == 0) {
+        std::printf("No step lies in the analysis range.\n");
+    } else {
+        std::printf("Capacities at the pile tip step, depth %s ft (tons):\n",
+                    GeneralForm(p.StepDepth[tipStep]).c_str());
+        std::printf("%-30s %14s %14s %14s\n", "Method", "End bearing", "Friction", "Ultimate");
+        struct Row {
+            const char* name;
+            const Array1<Single>* eb;
+            const Array1<Single>* fr;
+            const Array1<Single>* ul;
+        };
+        const Row rows[] = {
+            {"LCPC", &p.LcpcEndBearing, &p.LcpcFriction, &p.LcpcUltimate},
+            {"Schmertmann", &p.SchmEndBearing, &p.SchmFriction, &p.SchmUltimate},
+            {"de Ruiter and Beringen", &p.DeRuiterEndBearing, &p.DeRuiterFriction, &p.DeRuiterUltimate},
+            {"Average", &p.AvgEndBearing, &p.AvgFriction, &p.AvgUltimate},
+        };
+        for (const Row& r : rows) {
+            std::printf("%-30s %14s %14s %14s\n", r.name, GeneralForm((*r.eb)[tipStep]).c_str(),
+                        GeneralForm((*r.fr)[tipStep]).c_str(), GeneralForm((*r.ul)[tipStep]).c_str());
+        }
+    }
+    std::printf("%s\n", exportText.c_str());
+}
+
+bool WriteCsv(const Project& p, const std::string& name)
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(name.c_str(), "wb"), &std::fclose);
+    if (!f)
+        return false;
+    std::string t = "Depth,PctSand,PctSilt,PctClay,LcpcEndBearing,LcpcFriction,LcpcUltimate,SchmEndBearing,"
+                    "SchmFriction,SchmUltimate,DeRuiterEndBearing,DeRuiterFriction,DeRuiterUltimate,"
+                    "AvgEndBearing,AvgFriction,AvgUltimate\r\n";
+    const Array1<Single>* columns[] = {
+        &p.StepDepth,          &p.PctSand,          &p.PctSilt,          &p.PctClay,       &p.LcpcEndBearing,
+        &p.LcpcFriction,       &p.LcpcUltimate,     &p.SchmEndBearing,   &p.SchmFriction,  &p.SchmUltimate,
+        &p.DeRuiterEndBearing, &p.DeRuiterFriction, &p.DeRuiterUltimate, &p.AvgEndBearing, &p.AvgFriction,
+        &p.AvgUltimate};
+    for (int i = 1; i <= p.NumSteps; ++i) {
+        bool first = true;
+        for (const auto* c : columns) {
+            if (!first)
+                t += ',';
+            first = false;
+            t += GeneralForm((*c)[i]);
+        }
+        t += "\r\n";
+    }
+    const bool written = std::fwrite(t.data(), 1, t.size(), f.get()) == t.size();
+    const bool closed = std::fclose(f.release()) == 0;
+    return written && closed;
+}
+
+int Run(const Options& o)
+{
+    Project p;
+    CreateHistoryLists(p);
+    ResetOpenFileDefaults(p);
+
+    // Open-file screen: title lines, units, "Open Data File".
+    p.NumTitleLines = static_cast<Integer>(o.titleLines);
+    p.UnitSystem = static_cast<Integer>(o.units);
+    p.DataFileName = o.input;
+    p.DataFileNum = NextFreeFileNumber();
+    const Message read = LoadConeFile(p);
+    if (p.ReadError != False)
+        return Refuse(read.text);
+    InitHeader(p);
+
+    // "Plot Cone Data": SI readings are converted before the project information.
+    if (p.UnitSystem == kUnitsSI)
+        ConvertReadingsSI(p);
+
+    // Project information, OK.
+    p.ProjectNumber = o.projectNumber;
+    p.Company = o.company;
+    p.ProjectTitle = o.title;
+    p.CPTStation = o.station;
+    p.StationOffset = o.offset;
+    if (!o.elevation || o.elevation->empty()) {
+        p.GroundElevation = kNoElevation;
+    } else {
+        const auto elevation = ToSingle(*o.elevation);
+        if (!elevation)
+            return Refuse(" Data Entry Error .. Please check your data ");
+        p.GroundElevation = *elevation;
+    }
+    p.StructNo = o.structNo;
+    p.Latitude = o.latitude;
+    p.Longitude = o.longitude;
+    p.ProjectDate = o.date;
+    p.CPTNo = o.cptNo;
+    p.Comments = o.comments ? *o.comments : p.FileHeader;
+
+    // Millivolt readings: the conversion factors, "Continue".
+    if (p.UnitSystem == kUnitsMillivolts) {
+        const std::string tipText = FilterFactorText(o.tipFactor.value_or(kDefaultTipFactorText));
+        const std::string sleeveText = FilterFactorText(o.sleeveFactor.value_or(kDefaultSleeveFactorText));
+        const FactorCheck factors = CheckConeFactors(tipText, sleeveText);
+        if (!factors.ok)
+            return Refuse(factors.message.text);
+        ConvertMillivolts(p, factors.tipFactor, factors.sleeveFactor);
+    }
+
+    // Cone data plot: cleaning. Soil classification plot: the step table.
+    CleanReadings(p);
+    if (auto refused = BuildStepTable(p))
+        return Refuse(refused->text);
+
+    // Pile design screen as it loads.
+    p.PileType = 9;
+    p.PileShape = static_cast<Integer>(o.shape);
+    p.PileSize = 14.0F / 12;
+    const Single coneTop = ConeTopDepth(p);
+    const Single coneMax = ConeMaxDepth(p);
+    p.PileTopDepth = coneTop;
+    p.PileTipDepth = coneMax;
+    p.OutputFileName = o.output.value_or(kDefaultOutputFileName);
+    p.OutputFileNum = NextFreeFileNumber();
+
+    // The depth boxes as typed: a text that is no number is erased as it is typed.
+    AnalysisInputs inputs;
+    inputs.sizeText = *o.size;
+    if (o.top) {
+        inputs.topSelect = true;
+        inputs.topText = FilterNumericText(*o.top);
+        p.PileTopDepth = DepthBoxValue(inputs.topText, coneTop);
+    }
+    if (o.tip) {
+        inputs.tipSelect = true;
+        inputs.tipText = FilterNumericText(*o.tip);
+        p.PileTipDepth = DepthBoxValue(inputs.tipText, coneMax);
+    }
+
+    // "Analysis".
+    const AnalysisCheck check = CheckAnalysisInputs(p, inputs, coneTop, coneMax);
+    if (!check.ok)
+        return Refuse(check.message.text);
+
+    OptionAnswers answers(o);
+    DesignRunInputs run;
+    run.manualLayers = o.manualLayers;
+    run.topText = inputs.topText;
+    const DesignRunResult result = RunDesign(p, run, answers);
+
+    switch (result.outcome) {
+    case DesignOutcome::StoppedAtLayers:
+    case DesignOutcome::StoppedAtTipOptions:
+        return Refuse(answers.refusal.empty() ? std::string(kMsgAnalysisError) : answers.refusal);
+    case DesignOutcome::OutputRefused:
+    case DesignOutcome::Failed:
+        return Refuse(result.message ? result.message->text : std::string(kMsgAnalysisError));
+    case DesignOutcome::Completed:
+        break;
+    }
+
+    int status = kExitOk;
+    if (!result.exported)
+        status = Refuse(result.message ? result.message->text
+                                       : std::string("Could not write to file: ") + p.OutputFileName);
+    if (o.csv && !WriteCsv(p, *o.csv))
+        status = Refuse("Could not write to file: " + *o.csv);
+    if (result.exported)
+        PrintSummary(p, result.message ? result.message->text : std::string());
+    if (o.csv && status == kExitOk)
+        std::printf("Step values were written to file: %s\n", o.csv->c_str());
+    return status;
+}
+
+} // namespace
+
+} // namespace quarvex::batch
+
+int main(int argc, char** argv)
+{
+    using namespace quarvex::batch;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    const auto options = ParseOptions(args, error);
+    if (!options) {
+        std::cerr << "quarvex-batch: " << error << "\nTry 'quarvex-batch --help' for more information.\n";
+        return kExitUsage;
+    }
+    if (options->help) {
+        std::cout << HelpText();
+        return kExitOk;
+    }
+    try {
+        return Run(*options);
+    } catch (const std::exception&) {
+        return Refuse(quarvex::kMsgAnalysisError);
+    }
+}

@@ -1,0 +1,20 @@
+#pragma once
+// de Ruiter and Beringen method for driven concrete piles.
+
+#include "design/DesignCommon.h"
+
+namespace quarvex {
+
+class OutputWriter;
+
+// Fills DeRuiterEndBearing, DeRuiterFriction, DeRuiterUltimate over the analysis
+// range (the last step is never evaluated) and appends its table.
+// schmertmannBox is the value of the Schmertmann method box (0, 1 or 2): unless it
+// is 1 the Schmertmann end bearing of a step is computed afresh.
+void RunDeRuiter(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers,
+                 int schmertmannBox);
+
+void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmannBox);
+Single DeRuiterStepFriction(const Project& p, int i, const LayerValues* layers);
+
+} // namespace quarvex

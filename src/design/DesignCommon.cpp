@@ -1,0 +1,155 @@
+#include "design/DesignCommon.h"
+
+#include <cmath>
+#include <limits>
+
+namespace quarvex {
+
+void ComputePileGeometry(Project& p)
+{
+    const Single b = p.PileSize;
+    if (p.PileShape == 1) {
+        p.PileEqDiameter = b;
+        p.PilePerimeter = static_cast<Single>(b * 3.14159265);
+        p.PileTipArea = static_cast<Single>(b * 3.14159265 * b / 4);
+    } else {
+        const Single area = 4 * b * b * 7 / 22;
+        p.PileEqDiameter = static_cast<Single>(std::sqrt(static_cast<double>(area)));
+        p.PilePerimeter = 4 * b;
+        p.PileTipArea = b * b;
+    }
+}
+
+Single TailLimit(const Project& p)
+{
+    const Single fourD = 4 * p.PileEqDiameter;
+    return p.StepDepth[p.NumSteps] - fourD;
+}
+
+bool TipOptionsNeeded(const Project& p)
+{
+    return TailLimit(p) < p.PileTipDepth;
+}
+
+Single TailMeanTip(const Project& p)
+{
+    const int n = p.NumSteps;
+    const int first = FirstDeeper(p.StepDepth, n, TailLimit(p));
+    Single sum = 0;
+    int count = 0;
+    for (int i = first; i <= n; ++i) {
+        sum = sum + p.StepTip[i];
+        ++count;
+    }
+    if (count == 0)
+        throw DesignError("no step in the last four diameters");
+    return sum / static_cast<Single>(count);
+}
+
+void ExtendTipProfile(Project& p)
+{
+    const int n = p.NumSteps;
+    if (n < 1 || !(p.StepSize > 0))
+        throw DesignError("no step table");
+    const Single fourD = 4 * p.PileEqDiameter;
+    const Single extra = std::floor(fourD / p.StepSize);
+    const double total = static_cast<double>(n) + static_cast<double>(extra);
+    if (!std::isfinite(extra) || total > std::numeric_limits<Integer>::max())
+        throw DesignError("extended profile too long");
+    p.NumExtSteps = static_cast<Integer>(total);
+
+    const Single tailMean = TailMeanTip(p);
+
+    p.ExtStepDepth.Redim(p.NumExtSteps);
+    p.ExtStepTip.Redim(p.NumExtSteps);
+    for (int i = 1; i <= n; ++i) {
+        p.ExtStepDepth[i] = p.StepDepth[i];
+        p.ExtStepTip[i] = p.StepTip[i];
+    }
+    for (int i = n + 1; i <= p.NumExtSteps; ++i) {
+        p.ExtStepDepth[i] = p.ExtStepDepth[i - 1] + p.StepSize;
+        switch (p.TipOption) {
+        case 0:
+            p.ExtStepTip[i] = tailMean;
+            break;
+        case 1:
+            p.ExtStepTip[i] = p.StepTip[n];
+            break;
+        case 2:
+            p.ExtStepTip[i] = p.TipOption3Value;
+            break;
+        default:
+            break;
+        }
+    }
+
+    for (Array1<Single>* a : {&p.LcpcEndBearing, &p.LcpcFriction, &p.LcpcUltimate, &p.SchmEndBearing,
+                              &p.SchmFriction, &p.SchmUltimate, &p.DeRuiterEndBearing, &p.DeRuiterFriction,
+                              &p.DeRuiterUltimate, &p.AvgEndBearing, &p.AvgFriction, &p.AvgUltimate})
+        a->Redim(n);
+}
+
+SoilFractions StepFractions(const Project& p, int i)
+{
+    SoilFractions f;
+    f.sand = p.PctSand[i] / 100;
+    f.siltClay = (p.PctClay[i] + p.PctSilt[i]) / 100;
+    f.siltSand = (p.PctSilt[i] + p.PctSand[i]) / 100;
+    return f;
+}
+
+LayerValues ComputeLayerValues(const Project& p)
+{
+    const int n = p.NumSteps;
+    LayerValues v;
+    for (Array1<Single>* a : {&v.tip, &v.sleeve, &v.sand, &v.siltClay, &v.siltSand})
+        a->Redim(n);
+
+    for (int k = 1; k <= p.NumLayers && k <= kMaxLayers; ++k) {
+        const Single t1 = p.LayerTop[k];
+        const Single t2 = p.LayerBottom[k];
+
+        Single tipIntegral = 0, sleeveIntegral = 0;
+        Single sandSum = 0, siltClaySum = 0, siltSandSum = 0;
+        int count = 0;
+        const ZoneRange r = ZoneBetween(p.StepDepth, n - 1, t1, t2);
+        for (int i = r.begin; i < r.end; ++i) {
+            tipIntegral = tipIntegral + (p.StepTip[i] + p.StepTip[i + 1]) * p.StepSize / 2;
+            sleeveIntegral = sleeveIntegral + (p.StepSleeve[i] + p.StepSleeve[i + 1]) * p.StepSize / 2;
+            const SoilFractions f = StepFractions(p, i);
+            sandSum = sandSum + f.sand;
+            siltClaySum = siltClaySum + f.siltClay;
+            siltSandSum = siltSandSum + f.siltSand;
+            ++count;
+        }
+        const Single height = t2 - t1;
+        if (count == 0 || height == 0)
+            throw DesignError("a layer holds no step");
+        const Single c = static_cast<Single>(count);
+        const Single tipMean = tipIntegral / height;
+        const Single sleeveMean = sleeveIntegral / height;
+        const Single sandMean = sandSum / c;
+        const Single siltClayMean = siltClaySum / c;
+        const Single siltSandMean = siltSandSum / c;
+
+        const ZoneRange all = ZoneBetween(p.StepDepth, n, t1, t2);
+        for (int i = all.begin; i < all.end; ++i) {
+            v.tip[i] = tipMean;
+            v.sleeve[i] = sleeveMean;
+            v.sand[i] = sandMean;
+            v.siltClay[i] = siltClayMean;
+            v.siltSand[i] = siltSandMean;
+        }
+    }
+    return v;
+}
+
+void RequireFinite(const Array1<Single>& a, const Array1<Single>& b, const Array1<Single>& c, int n)
+{
+    for (int i = 1; i <= n; ++i) {
+        if (!std::isfinite(a[i]) || !std::isfinite(b[i]) || !std::isfinite(c[i]))
+            throw DesignError("a capacity overflowed");
+    }
+}
+
+} // namespace quarvex

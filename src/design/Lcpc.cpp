@@ -1,0 +1,172 @@
+#include "design/Lcpc.h"
+
+#include "design/OutputFile.h"
+
+namespace quarvex {
+
+namespace {
+
+// One piece of a friction curve: a x q + b - c x q x q on q <= upTo.
+struct Piece {
+    double upTo;
+    double a, b, c;
+};
+
+Single CurveValue(const Piece* pieces, int count, double constant, Single q)
+{
+    if (q >= 0) {
+        for (int k = 0; k < count; ++k) {
+            if (q <= pieces[k].upTo)
+                return static_cast<Single>(pieces[k].a * q + pieces[k].b - pieces[k].c * q * q);
+        }
+    }
+    return static_cast<Single>(constant);
+}
+
+const Piece kClay1[] = {
+    {1, 0.051, 0, 0.02193}, {2, 0.01709, 0.01639, 0.004}, {8, 0.0015085, 0.0317628, 0.0000864}};
+const Piece kClay2[] = {{1, 0.0872384, 0, 0.0338664},
+                        {2.5, 0.0381869, 0.0255194, 0.00695358},
+                        {8, 0.00331835, 0.0703827, 0.0000908059}};
+const Piece kSand1[] = {{3, 0.0149353, 0.00100239, 0.00235171},
+                        {12, 0.00325174, 0.0164906, 0.000129462},
+                        {40, 0.000128692, 0.035121, 6.93969 / 10000000}};
+const Piece kSand2[] = {{3.5, 0.0211038, 0.000895312, 0.0018026},
+                        {12, 0.00716948, 0.0303148, 0.000232158},
+                        {40, 0.00111949, 0.0721833, 1.6321 / 100000}};
+const Piece kSand3[] = {{3.5, 0.0260721, -0.000132688, 0.0019514},
+                        {12, 0.0122006, 0.0309655, 0.000446796},
+                        {40, 0.00115464, 0.102062, 0.0000133808}};
+
+} // namespace
+
+int LcpcClayCurve(Single qksf)
+{
+    return qksf <= 25.1F ? 1 : 2;
+}
+
+int LcpcSandCurve(Single qksf)
+{
+    if (qksf <= 73.1F)
+        return 1;
+    if (qksf <= 156.6F)
+        return 2;
+    return 3;
+}
+
+Single LcpcClayFriction(int curve, Single qMPa)
+{
+    if (curve == 1)
+        return CurveValue(kClay1, 3, 0.0383, qMPa);
+    return CurveValue(kClay2, 3, 0.09112, qMPa);
+}
+
+Single LcpcSandFriction(int curve, Single qMPa)
+{
+    if (curve == 1)
+        return CurveValue(kSand1, 3, 0.0392, qMPa);
+    if (curve == 2)
+        return CurveValue(kSand2, 3, 0.0912, qMPa);
+    return CurveValue(kSand3, 3, 0.127, qMPa);
+}
+
+void LcpcStepEndBearing(Project& p, int i, Single topCutoff)
+{
+    const Single b = p.PileSize;
+    const Single lo = static_cast<Single>(p.StepDepth[i] - 1.5 * b);
+    const Single hi = static_cast<Single>(p.StepDepth[i] + 1.5 * b);
+
+    // Tip resistances of the zone, from the extended profile, below the pile top.
+    ZoneRange zone = ZoneBetween(p.ExtStepDepth, p.NumExtSteps, lo, hi);
+    zone.begin = std::max(zone.begin, FirstDeeper(p.ExtStepDepth, p.NumExtSteps, topCutoff));
+    if (zone.count() == 0)
+        throw DesignError("LCPC zone holds no value");
+    Single sum = 0;
+    for (int j = zone.begin; j < zone.end; ++j)
+        sum = sum + p.ExtStepTip[j];
+    const Single qca = sum / static_cast<Single>(zone.count());
+
+    // Equivalent tip resistance: the mean without the outliers.
+    const double low = 0.7 * qca;
+    const double high = 1.3 * qca;
+    Single keptSum = 0;
+    int kept = 0;
+    for (int j = zone.begin; j < zone.end; ++j) {
+        const Single q = p.ExtStepTip[j];
+        if (low < q && q <= high) {
+            keptSum = keptSum + q;
+            ++kept;
+        }
+    }
+    const Single qeq = kept > 0 ? keptSum / static_cast<Single>(kept) : qca;
+
+    // Soil of the zone, from the steps themselves.
+    const ZoneRange soil = ZoneBetween(p.StepDepth, p.NumSteps, lo, hi);
+    if (soil.count() == 0)
+        throw DesignError("LCPC soil zone holds no step");
+    Single sandSum = 0, siltClaySum = 0;
+    for (int j = soil.begin; j < soil.end; ++j) {
+        const SoilFractions f = StepFractions(p, j);
+        sandSum = sandSum + f.sand;
+        siltClaySum = siltClaySum + f.siltClay;
+    }
+    Single sand = sandSum / static_cast<Single>(soil.count());
+    Single siltClay = siltClaySum / static_cast<Single>(soil.count());
+    ApplyClayOverride(sand, siltClay);
+
+    const Single kb = static_cast<Single>(0.6 * siltClay + 0.375 * sand);
+    const Single qt = kb * qeq;
+    p.LcpcEndBearing[i] = qt * p.PileTipArea;
+}
+
+Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers)
+{
+    Single q, sand, siltClay, siltSand;
+    if (p.AutoLayers != False || layers == nullptr) {
+        // The last step has no step below it; it pairs with itself.
+        const int next = i < p.NumSteps ? i + 1 : i;
+        q = (p.StepTip[i] + p.StepTip[next]) / 2;
+        const SoilFractions f = StepFractions(p, i);
+        sand = f.sand;
+        siltClay = f.siltClay;
+        siltSand = f.siltSand;
+    } else {
+        q = layers->tip[i];
+        sand = layers->sand[i];
+        siltClay = layers->siltClay[i];
+        siltSand = layers->siltSand[i];
+    }
+    ApplyClayOverride(sand, siltClay);
+
+    const Single qMPa = static_cast<Single>(q * 95.76 / 1000);
+    const Single qksf = 2 * q;
+
+    const Single fcurve = LcpcClayFriction(LcpcClayCurve(qksf), qMPa) * siltClay +
+                          LcpcSandFriction(LcpcSandCurve(qksf), qMPa) * sand;
+
+    int alpha;
+    if (siltSand >= 0.5F) {
+        alpha = qMPa < 5 ? 60 : (qMPa < 12 ? 100 : 150);
+    } else {
+        alpha = qMPa < 1 ? 30 : (qMPa < 5 ? 40 : 60);
+    }
+    Single f = qMPa / static_cast<Single>(alpha);
+    if (f > fcurve)
+        f = fcurve;
+    return static_cast<Single>(f * 1000 * 0.01044 * p.PilePerimeter * p.StepSize);
+}
+
+void RunLcpc(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers)
+{
+    RunMethodFrame(
+        p, p.NumSteps, p.LcpcEndBearing, p.LcpcFriction, p.LcpcUltimate,
+        [&](int i) {
+            LcpcStepEndBearing(p, i, topCutoff);
+            return p.LcpcEndBearing[i];
+        },
+        [&](int i) { return LcpcStepFriction(p, i, layers); });
+    RequireFinite(p.LcpcEndBearing, p.LcpcFriction, p.LcpcUltimate, p.NumSteps);
+    out.WriteMethodSection("LCPC Method", p.LcpcEndBearing, p.LcpcFriction, p.LcpcUltimate);
+}
+
+} // namespace quarvex

@@ -1,0 +1,25 @@
+#pragma once
+// LCPC method (Bustamante and Gianeselli) for driven concrete piles.
+
+#include "design/DesignCommon.h"
+
+namespace quarvex {
+
+class OutputWriter;
+
+// Fills LcpcEndBearing, LcpcFriction, LcpcUltimate over the analysis range and
+// appends the "LCPC Method" table. `layers` holds the per-layer means when
+// AutoLayers is False.
+void RunLcpc(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers);
+
+void LcpcStepEndBearing(Project& p, int i, Single topCutoff);
+Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers);
+
+// Friction curve number for a tip resistance in ksf: clay 1..2, sand 1..3.
+int LcpcClayCurve(Single qksf);
+int LcpcSandCurve(Single qksf);
+// Curve value in MPa for a tip resistance in MPa.
+Single LcpcClayFriction(int curve, Single qMPa);
+Single LcpcSandFriction(int curve, Single qMPa);
+
+} // namespace quarvex

@@ -1,0 +1,81 @@
+#pragma once
+// The design output file: header, step readings and classification, then one
+// capacity table per method. 8-bit text, CR LF line ends, print zones of 14
+// characters, the listing number form for every value.
+
+#include "project/Message.h"
+#include "project/Project.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace quarvex {
+
+inline constexpr const char* kDefaultOutputFileName = "Output.dat";
+inline constexpr const char* kMsgDefaultFileFailed =
+    "Can not open default data file, please creat one or select a file for output";
+inline constexpr const char* kMsgOtherFileFailed = "Please select a file name for output and try again ";
+inline constexpr const char* kMsgWriteFailed = "Could not write to file: ";
+inline constexpr const char* kExportCaption = " Data Export to Text File";
+
+// Lines of print zones: each item starts at the next zone (columns 1, 15, 29, 43).
+class ZoneLine {
+public:
+    ZoneLine& Number(Single v);
+    ZoneLine& Text(const std::string& s);
+    const std::string& str() const { return line_; }
+
+private:
+    void NextZone();
+    std::string line_;
+    bool first_ = true;
+};
+
+// Project text as 8-bit characters: UTF-8 text becomes Windows-1252 (a character
+// it lacks becomes "?"); text that is not UTF-8 is taken as 8-bit already.
+std::string ToAnsi(const std::string& text);
+
+class OutputWriter {
+public:
+    OutputWriter() = default;
+    ~OutputWriter();
+    OutputWriter(const OutputWriter&) = delete;
+    OutputWriter& operator=(const OutputWriter&) = delete;
+
+    // Creates the file OutputFileName and writes everything up to the
+    // classification listing. On failure returns the message to show and leaves
+    // no file open.
+    std::optional<Message> WriteOutputHeader(const Project& p);
+
+    // Appends one capacity table: steps 1..NumSteps-1 with PileTopDepth < depth <=
+    // PileTipDepth.
+    void WriteMethodSection(const std::string& title, const Array1<Single>& endBearing,
+                            const Array1<Single>& friction, const Array1<Single>& ultimate);
+
+    // Closes the file; returns where the data went, or that the writing failed.
+    Message CloseOutputFile();
+
+    // Closes without a message (a run that stopped after the header).
+    void Abandon();
+
+    bool IsOpen() const { return file_ != nullptr; }
+    bool Failed() const { return failed_; }
+    const std::string& FileName() const { return fileName_; }
+
+private:
+    void Put(const std::string& s);
+
+    std::FILE* file_ = nullptr;
+    std::string fileName_;
+    const Project* project_ = nullptr;
+    bool failed_ = false;
+};
+
+// The whole header text (lines 1 to 10 and the two listings), for tests and tools.
+std::string OutputHeaderText(const Project& p);
+// One capacity table as it is appended.
+std::string MethodSectionText(const Project& p, const std::string& title, const Array1<Single>& endBearing,
+                              const Array1<Single>& friction, const Array1<Single>& ultimate);
+
+} // namespace quarvex

@@ -1,0 +1,33 @@
+#pragma once
+// Schmertmann method for driven concrete piles.
+
+#include "design/DesignCommon.h"
+
+namespace quarvex {
+
+class OutputWriter;
+
+// Fills SchmEndBearing, SchmFriction, SchmUltimate over the analysis range and
+// appends the "Schmertmann Method" table. topCutoff is not used by this method.
+void RunSchmertmann(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers);
+
+// Sets SchmEndBearing(i): the mean of qc1 (below the tip) and qc2 (above it),
+// limited to 150 tsf, times the tip area.
+void SchmStepEndBearing(Project& p, int i);
+Single SchmStepFriction(const Project& p, int i, const LayerValues* layers);
+
+// The two parts of the tip resistance at step i, for inspection.
+struct SchmTipParts {
+    Single qc1 = 0;
+    Single qc2 = 0;
+};
+SchmTipParts SchmTipResistances(const Project& p, int i);
+
+// The mean of the values going down and of the minimum path coming up, over
+// values[first..last) in increasing depth.
+Single MinimumPathZoneValue(const Array1<Single>& values, int first, int last);
+
+Single ClayReductionFactor(Single fs);
+Single SandDepthFactor(Single ratio);
+
+} // namespace quarvex
