@@ -18,8 +18,8 @@ namespace quarvex {
 
 struct OpenFileRequest {
     QString title;
-    QStringList filters;  // e.g. "All Files (*.*)", "ASCII Files (*.dat *.txt *.prn)"
-    QString startDir;     // where the dialog opens
+    QStringList filters; // e.g. "All Files (*.*)", "ASCII Files (*.dat *.txt *.prn)"
+    QString startDir;    // where the dialog opens
 };
 
 struct SaveFileRequest {

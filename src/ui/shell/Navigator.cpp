@@ -1,0 +1,436 @@
+#include "ui/shell/Navigator.h"
+
+#include "project/Units.h"
+#include "ui/shell/FrmAbout.h"
+#include "ui/shell/FrmConeFactors.h"
+#include "ui/shell/FrmOpenFile.h"
+#include "ui/shell/FrmSplash.h"
+#include "ui/shell/FrmViewFile.h"
+#include "ui/shell/Frm_Titles.h"
+#include "ui/shell/PlaceholderScreen.h"
+#include "ui/shell/ViewerText.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QStringDecoder>
+#include <QTimer>
+
+namespace quarvex {
+
+namespace {
+
+// Data files are 8-bit text: UTF-8 when they decode as such, otherwise Latin-1.
+QString DecodeFileText(const std::string& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+} // namespace
+
+Navigator::Navigator(Project& project, Dialogs& dialogs, QObject* parent)
+    : QObject(parent), project_(project), dialogs_(dialogs)
+{
+}
+
+Navigator::~Navigator()
+{
+    // Screens still open belong to this run; they go with it.
+    ended_ = true;
+    for (QWidget** slot : {&correction_, &results_, &pileDesign_, &soilPlot_, &conePlot_})
+        delete std::exchange(*slot, nullptr);
+    delete std::exchange(about_, nullptr);
+    delete std::exchange(coneFactors_, nullptr);
+    delete std::exchange(titles_, nullptr);
+    delete std::exchange(viewer_, nullptr);
+    delete std::exchange(openFile_, nullptr);
+    delete std::exchange(splash_, nullptr);
+}
+
+// ---------------------------------------------------------------- bookkeeping
+
+template <class Slot, class Screen>
+Screen* Navigator::Adopt(Slot*& slot, Screen* screen, const char* name, bool mainScreen)
+{
+    Discard(slot);
+    if (screen->objectName().isEmpty())
+        screen->setObjectName(QString::fromLatin1(name));
+    screen->setAttribute(Qt::WA_DeleteOnClose, true);
+    slot = screen;
+    // Closed by the user (title bar): forget it; the last main screen closed
+    // this way ends the program like its "Exit".
+    connect(screen, &QObject::destroyed, this, [this, &slot, screen, mainScreen] {
+        if (static_cast<QObject*>(slot) != static_cast<QObject*>(screen))
+            return;
+        slot = nullptr;
+        if (mainScreen && !ended_ && !AnyMainScreenVisible())
+            ExitNow();
+    });
+    return screen;
+}
+
+template <class Slot> void Navigator::Discard(Slot*& slot)
+{
+    Slot* screen = std::exchange(slot, nullptr);
+    if (screen == nullptr)
+        return;
+    // The screen may be the one whose signal brought us here: delete it later.
+    screen->hide();
+    screen->deleteLater();
+}
+
+bool Navigator::AnyMainScreenVisible() const
+{
+    for (QWidget* w : {static_cast<QWidget*>(openFile_), conePlot_, soilPlot_, pileDesign_, results_,
+                       static_cast<QWidget*>(titles_), static_cast<QWidget*>(coneFactors_)}) {
+        if (w != nullptr && w->isVisible())
+            return true;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- start and end
+
+void Navigator::Start(const QString& fileToOpen)
+{
+    pendingFile_ = fileToOpen;
+    auto* splash = new FrmSplash;
+    splash_ = splash;
+    connect(splash, &FrmSplash::closeRequested, this, &Navigator::CloseSplash);
+    splash->show();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    CreateHistoryLists(project_);
+    // Loaded now, shown when the splash goes.
+    LoadOpenFileScreen();
+}
+
+void Navigator::StartWithoutSplash()
+{
+    CreateHistoryLists(project_);
+    ShowOpenFileFresh();
+}
+
+void Navigator::CloseSplash()
+{
+    if (splash_ == nullptr)
+        return;
+    FrmSplash* splash = std::exchange(splash_, nullptr);
+    splash->hide();
+    splash->deleteLater();
+    if (openFile_ != nullptr) {
+        openFile_->show();
+        openFile_->raise();
+        openFile_->activateWindow();
+    }
+    QGuiApplication::restoreOverrideCursor();
+    if (!pendingFile_.isEmpty() && openFile_ != nullptr) {
+        const QString file = std::exchange(pendingFile_, QString());
+        QTimer::singleShot(0, openFile_, [screen = openFile_, file] { screen->OpenGivenFile(file); });
+    }
+}
+
+void Navigator::ExitNow()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    ReleaseHistoryLists(project_);
+    if (splash_ != nullptr)
+        QGuiApplication::restoreOverrideCursor();
+    for (QWidget** slot : {&correction_, &results_, &pileDesign_, &soilPlot_, &conePlot_})
+        Discard(*slot);
+    Discard(about_);
+    Discard(coneFactors_);
+    Discard(titles_);
+    Discard(viewer_);
+    Discard(openFile_);
+    Discard(splash_);
+    emit programEnded();
+}
+
+void Navigator::ExitConfirmed()
+{
+    auto* parent = qobject_cast<QWidget*>(sender());
+    if (dialogs_.ShowMessage(parent, ExitConfirmation()) == MsgAnswer::Yes)
+        ExitNow();
+}
+
+// ---------------------------------------------------------------- open-file screen
+
+void Navigator::LoadOpenFileScreen()
+{
+    Adopt(openFile_, new FrmOpenFile(project_, dialogs_), "FrmOpenFile", true);
+    openFile_->SetStartDir(samplesDir_);
+    connect(openFile_, &FrmOpenFile::viewRequested, this, &Navigator::ShowViewer);
+    connect(openFile_, &FrmOpenFile::plotRequested, this, &Navigator::PlotConeData);
+    connect(openFile_, &FrmOpenFile::aboutRequested, this, &Navigator::ShowAbout);
+    connect(openFile_, &FrmOpenFile::exitRequested, this, &Navigator::ExitNow);
+}
+
+void Navigator::ShowOpenFileFresh()
+{
+    LoadOpenFileScreen();
+    openFile_->show();
+    openFile_->raise();
+    openFile_->activateWindow();
+}
+
+void Navigator::CloseOpenFileScreen()
+{
+    Discard(openFile_);
+}
+
+void Navigator::ShowViewer()
+{
+    Discard(viewer_);
+    const auto text = ViewerText(project_.DataFileName);
+    if (!text) {
+        dialogs_.ShowMessage(openFile_, ViewerError());
+        return;
+    }
+    auto* viewer = new FrmViewFile(QString::fromStdString(project_.DataFileName), DecodeFileText(*text));
+    Adopt(viewer_, viewer, "FrmViewFile", false);
+    viewer->show();
+}
+
+void Navigator::ShowAbout()
+{
+    Discard(about_);
+    auto* about = new FrmAbout(openFile_);
+    Adopt(about_, about, "FrmAbout", false);
+    about->open();
+}
+
+void Navigator::PlotConeData()
+{
+    if (project_.UnitSystem == kUnitsSI)
+        ConvertReadingsSI(project_);
+    titlesOrigin_ = TitlesOrigin::PlotButton;
+    ShowTitles(true);
+}
+
+// ---------------------------------------------------------------- project information
+
+void Navigator::ShowTitles(bool modal)
+{
+    if (titles_ == nullptr) {
+        // Not loaded: a new screen loads its fields from the project.
+        titles_ = new Frm_Titles(project_, dialogs_);
+        connect(titles_, &QDialog::accepted, this, &Navigator::TitlesAccepted);
+        connect(titles_, &QDialog::rejected, this, &Navigator::TitlesCancelled);
+    }
+    // Hidden after an OK: shown again exactly as it was left.
+    titles_->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    titles_->show();
+    titles_->raise();
+    titles_->activateWindow();
+}
+
+void Navigator::TitlesAccepted()
+{
+    // The screen hid itself and keeps its contents for its next showing.
+    if (titlesOrigin_ == TitlesOrigin::ConePlotBack) {
+        OpenConePlot();
+        return;
+    }
+    if (project_.UnitSystem == kUnitsSI)
+        ConvertStepsSI(project_);
+    AfterTitlesFromPlotButton(true);
+}
+
+void Navigator::TitlesCancelled()
+{
+    Discard(titles_);
+    if (titlesOrigin_ == TitlesOrigin::ConePlotBack) {
+        ShowOpenFileFresh();
+        return;
+    }
+    AfterTitlesFromPlotButton(false);
+}
+
+void Navigator::AfterTitlesFromPlotButton(bool)
+{
+    if (project_.UnitSystem == kUnitsMillivolts) {
+        ShowConeFactors();
+        return;
+    }
+    OpenConePlot();
+    CloseOpenFileScreen();
+}
+
+// ---------------------------------------------------------------- millivolt factors
+
+void Navigator::ShowConeFactors()
+{
+    auto* factors = new FrmConeFactors(project_, dialogs_, openFile_);
+    Adopt(coneFactors_, factors, "FrmConeFactors", false);
+    connect(factors, &QDialog::accepted, this, &Navigator::ConeFactorsContinued);
+    connect(factors, &QDialog::rejected, this, &Navigator::ConeFactorsBack);
+    factors->open();
+}
+
+void Navigator::ConeFactorsContinued()
+{
+    // The readings are converted; the factors go with the screen.
+    Discard(coneFactors_);
+    OpenConePlot();
+    CloseOpenFileScreen();
+}
+
+void Navigator::ConeFactorsBack()
+{
+    Discard(coneFactors_);
+    if (openFile_ != nullptr)
+        openFile_->activateWindow();
+}
+
+// ---------------------------------------------------------------- cone data plot
+
+void Navigator::ConePlotBack()
+{
+    Discard(conePlot_);
+    titlesOrigin_ = TitlesOrigin::ConePlotBack;
+    ShowTitles(false);
+}
+
+void Navigator::ConePlotNext()
+{
+    Discard(conePlot_);
+    OpenSoilPlot();
+}
+
+// ---------------------------------------------------------------- soil plot
+
+void Navigator::SoilPlotBack()
+{
+    Discard(soilPlot_);
+    OpenConePlot();
+}
+
+void Navigator::SoilPlotNext()
+{
+    OpenPileDesign();
+}
+
+// ---------------------------------------------------------------- pile design
+
+void Navigator::PileDesignBack()
+{
+    Discard(results_);
+    Discard(pileDesign_);
+    if (soilPlot_ != nullptr)
+        soilPlot_->activateWindow();
+}
+
+void Navigator::OtherData()
+{
+    Discard(correction_);
+    Discard(results_);
+    Discard(pileDesign_);
+    Discard(soilPlot_);
+    ShowOpenFileFresh();
+    // Straight into the file dialog; the fresh screen's mode reads the file.
+    openFile_->OpenFileMenu();
+}
+
+void Navigator::OpenResults()
+{
+    OpenResultsScreen();
+}
+
+// ---------------------------------------------------------------- results
+
+void Navigator::ResultsBack()
+{
+    Discard(correction_);
+    Discard(results_);
+    if (pileDesign_ != nullptr)
+        pileDesign_->activateWindow();
+}
+
+void Navigator::OpenCorrection()
+{
+    OpenCorrectionScreen();
+}
+
+// ================================================================ screens of later stages
+// Replace the placeholder in each function with the real screen, e.g.
+//     auto* s = Adopt(conePlot_, new FrmPlotConeData(project_, dialogs_), "FrmPlotConeData", true);
+//     connect(s, &FrmPlotConeData::backRequested, this, &Navigator::ConePlotBack);
+//     ...
+//     s->show();
+
+void Navigator::OpenConePlot()
+{
+    // PLACEHOLDER until FrmPlotConeData exists.
+    auto* s =
+        Adopt(conePlot_,
+              new PlaceholderScreen(QStringLiteral("Cone Pentration Data"),
+                                    {QStringLiteral("Back"), QStringLiteral("Next"), QStringLiteral("Exit")}),
+              "FrmPlotConeData", true);
+    connect(s, &PlaceholderScreen::backRequested, this, &Navigator::ConePlotBack);
+    connect(s, &PlaceholderScreen::nextRequested, this, &Navigator::ConePlotNext);
+    connect(s, &PlaceholderScreen::exitRequested, this, &Navigator::ExitNow);
+    s->show();
+}
+
+void Navigator::OpenSoilPlot()
+{
+    // PLACEHOLDER until FrmPlotSoil exists.
+    auto* s =
+        Adopt(soilPlot_,
+              new PlaceholderScreen(QStringLiteral("Soil CLassification Form"),
+                                    {QStringLiteral("Back"), QStringLiteral("Next"), QStringLiteral("Exit")}),
+              "FrmPlotSoil", true);
+    connect(s, &PlaceholderScreen::backRequested, this, &Navigator::SoilPlotBack);
+    connect(s, &PlaceholderScreen::nextRequested, this, &Navigator::SoilPlotNext);
+    connect(s, &PlaceholderScreen::exitRequested, this, &Navigator::ExitNow);
+    s->show();
+}
+
+void Navigator::OpenPileDesign()
+{
+    // PLACEHOLDER until FrmPileDesign exists. It opens over the soil plot, which stays.
+    auto* s = Adopt(
+        pileDesign_,
+        new PlaceholderScreen(QStringLiteral("Velmare Pile Design by Cone Penetration Test [Kemrow-CPT]"),
+                              {QStringLiteral("Back"), QStringLiteral("Other Data"),
+                               QStringLiteral("Analysis"), QStringLiteral("Exit")}),
+        "FrmPileDesign", true);
+    connect(s, &PlaceholderScreen::backRequested, this, &Navigator::PileDesignBack);
+    connect(s, &PlaceholderScreen::otherDataRequested, this, &Navigator::OtherData);
+    connect(s, &PlaceholderScreen::analysisRequested, this, &Navigator::OpenResults);
+    connect(s, &PlaceholderScreen::exitRequested, this, &Navigator::ExitConfirmed);
+    s->show();
+    s->raise();
+}
+
+void Navigator::OpenResultsScreen()
+{
+    // PLACEHOLDER until FrmPlotResults exists. It opens over the design screen, which stays.
+    auto* s = Adopt(
+        results_,
+        new PlaceholderScreen(QStringLiteral("Form: Plot Results"),
+                              {QStringLiteral("Back"), QStringLiteral("Correction"), QStringLiteral("Exit")}),
+        "FrmPlotResults", true);
+    connect(s, &PlaceholderScreen::backRequested, this, &Navigator::ResultsBack);
+    connect(s, &PlaceholderScreen::correctionRequested, this, &Navigator::OpenCorrection);
+    connect(s, &PlaceholderScreen::exitRequested, this, &Navigator::ExitConfirmed);
+    s->show();
+    s->raise();
+}
+
+void Navigator::OpenCorrectionScreen()
+{
+    // PLACEHOLDER until FrmCorrection exists.
+    auto* s = Adopt(correction_, new PlaceholderScreen(QStringLiteral("Correction Factor"), {}),
+                    "FrmCorrection", false);
+    s->show();
+    s->raise();
+}
+
+} // namespace quarvex

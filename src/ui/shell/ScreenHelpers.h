@@ -1,0 +1,23 @@
+#pragma once
+// Small things every shell screen needs: sizing to a fraction of the screen,
+// Enter on a focused button, the samples folder.
+
+#include <QString>
+
+class QWidget;
+
+namespace quarvex {
+
+// Resizes a top-level window to the given fractions of the available screen
+// area and centres it there.
+void SizeToScreen(QWidget* window, double widthFraction, double heightFraction);
+
+// Enter (and the keypad's Enter) on a focused push button inside root clicks it,
+// as Space does; dialogs do this on their own, main windows do not.
+void ClickFocusedButtonOnEnter(QWidget* root);
+
+// The folder of the bundled sample data files: installed beside the program,
+// or in the source tree the program was built from; empty when neither exists.
+QString SamplesDirectory();
+
+} // namespace quarvex
