@@ -1,0 +1,578 @@
+#include "ui/charts/DepthChart.h"
+
+#include <QChart>
+#include <QGraphicsScene>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPen>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace quarvex {
+
+namespace {
+
+// Distinct colours for up to eight series, readable on white and on paper.
+const QColor kPalette[DepthChart::kMaxSeries] = {
+    QColor(0, 0, 200),   QColor(200, 0, 0),   QColor(0, 140, 0),  QColor(200, 120, 0),
+    QColor(120, 0, 160), QColor(0, 150, 150), QColor(90, 90, 90), QColor(200, 0, 140),
+};
+
+// A round spacing (1, 2 or 5 times a power of ten) giving about `ticks` intervals.
+double NiceStep(double span, int ticks)
+{
+    if (!(span > 0) || !std::isfinite(span))
+        return 1;
+    const double raw = span / ticks;
+    const double mag = std::pow(10.0, std::floor(std::log10(raw)));
+    const double norm = raw / mag;
+    double nice = 10;
+    if (norm <= 1)
+        nice = 1;
+    else if (norm <= 2)
+        nice = 2;
+    else if (norm <= 5)
+        nice = 5;
+    return nice * mag;
+}
+
+// Qt refuses an empty range; a graph of one point still gets a readable axis.
+void WidenIfEmpty(double& lo, double& hi)
+{
+    if (!(hi > lo)) {
+        const double pad = std::max(1.0, std::fabs(lo) * 0.05);
+        lo -= pad;
+        hi += pad;
+    }
+}
+
+} // namespace
+
+DepthChart::DepthChart(QWidget* parent) : QChartView(parent)
+{
+    chart_ = new QChart();
+    chart_->setBackgroundRoundness(0);
+    chart_->setMargins(QMargins(4, 4, 4, 4));
+    chart_->legend()->setVisible(false);
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+
+    depthAxis_ = new QValueAxis(chart_);
+    valueAxis_ = new QValueAxis(chart_);
+    QFont depthFont = depthAxis_->titleFont();
+    depthFont.setPointSize(10);
+    depthAxis_->setTitleFont(depthFont);
+    valueAxis_->setTitleBrush(QColor(0, 0, 255));
+    depthAxis_->setLabelFormat("%g");
+    valueAxis_->setLabelFormat("%g");
+    depthAxis_->setTickType(QValueAxis::TicksDynamic);
+    valueAxis_->setTickType(QValueAxis::TicksDynamic);
+    depthAxis_->setTickAnchor(0);
+    valueAxis_->setTickAnchor(0);
+    depthAxis_->setReverse(true);
+    chart_->addAxis(depthAxis_, Qt::AlignLeft);
+    chart_->addAxis(valueAxis_, Qt::AlignTop);
+
+    // Keep the grid readable at every zoom; the screen's own step holds in the full view.
+    connect(depthAxis_, &QValueAxis::rangeChanged, this,
+            [this](qreal lo, qreal hi) { depthAxis_->setTickInterval(NiceStep(hi - lo, 10)); });
+    connect(valueAxis_, &QValueAxis::rangeChanged, this, [this](qreal lo, qreal hi) {
+        const bool full = lo == fullValueMin_ && hi == fullValueMax_;
+        valueAxis_->setTickInterval(full && valueMode_ == ValueMode::Step ? valueStep_
+                                                                          : NiceStep(hi - lo, 5));
+    });
+
+    setChart(chart_);
+    setRenderHint(QPainter::Antialiasing);
+    setRubberBand(QChartView::VerticalRubberBand);
+    setMouseTracking(true);
+    series_.resize(1);
+    series_[0].color = kPalette[0];
+    EndLoad();
+}
+
+DepthChart::~DepthChart() = default;
+
+bool DepthChart::checkSeries(int series)
+{
+    if (series < 0 || series >= SeriesCount()) {
+        failed_ = true;
+        return false;
+    }
+    return true;
+}
+
+void DepthChart::BeginLoad(int seriesCount, int pointCount)
+{
+    loading_ = true;
+    failed_ = seriesCount < 1 || seriesCount > kMaxSeries || pointCount < 0;
+    if (failed_)
+        return;
+    const int old = SeriesCount();
+    series_.resize(static_cast<std::size_t>(seriesCount));
+    for (int s = old; s < seriesCount; ++s)
+        series_[static_cast<std::size_t>(s)].color = kPalette[s];
+    for (auto& s : series_)
+        s.points.assign(static_cast<std::size_t>(pointCount), Point{});
+    pointCount_ = pointCount;
+    depthTop_.reset();
+    depthBottom_.reset();
+    valueMode_ = ValueMode::Auto;
+}
+
+void DepthChart::SetPoint(int series, int index, double depth, double value)
+{
+    if (failed_ || !checkSeries(series))
+        return;
+    auto& pts = series_[static_cast<std::size_t>(series)].points;
+    if (index < 0 || index >= static_cast<int>(pts.size())) {
+        failed_ = true;
+        return;
+    }
+    // A value that cannot be drawn is a gap, not a failure of the whole graph.
+    const bool drawable = std::isfinite(depth) && std::isfinite(value);
+    pts[static_cast<std::size_t>(index)] = Point{depth, value, drawable};
+}
+
+void DepthChart::HidePoint(int series, int index)
+{
+    if (failed_ || !checkSeries(series))
+        return;
+    auto& pts = series_[static_cast<std::size_t>(series)].points;
+    if (index < 0 || index >= static_cast<int>(pts.size())) {
+        failed_ = true;
+        return;
+    }
+    pts[static_cast<std::size_t>(index)].shown = false;
+}
+
+void DepthChart::SetDepthTitle(const QString& title)
+{
+    depthTitle_ = title;
+    depthAxis_->setTitleText(title);
+}
+
+void DepthChart::SetValueTitle(const QString& title)
+{
+    valueTitle_ = title;
+    valueAxis_->setTitleText(title);
+}
+
+void DepthChart::SetDepthRange(double top, double bottom)
+{
+    if (!std::isfinite(top) || !std::isfinite(bottom)) {
+        failed_ = true;
+        return;
+    }
+    depthTop_ = top;
+    depthBottom_ = bottom;
+}
+
+void DepthChart::SetDepthBottom(double bottom)
+{
+    if (!std::isfinite(bottom)) {
+        failed_ = true;
+        return;
+    }
+    depthTop_.reset();
+    depthBottom_ = bottom;
+}
+
+void DepthChart::SetValueStep(double step)
+{
+    if (!(step > 0) || !std::isfinite(step)) {
+        failed_ = true;
+        return;
+    }
+    valueMode_ = ValueMode::Step;
+    valueStep_ = step;
+}
+
+void DepthChart::SetValueRange(double min, double max)
+{
+    if (!std::isfinite(min) || !std::isfinite(max) || !(max > min)) {
+        failed_ = true;
+        return;
+    }
+    valueMode_ = ValueMode::Fixed;
+    valueMin_ = min;
+    valueMax_ = max;
+}
+
+bool DepthChart::EndLoad()
+{
+    loading_ = false;
+    chart_->zoomReset();
+    chart_->removeAllSeries();
+    for (auto& s : series_)
+        s.segments = 0;
+    if (failed_)
+        return false;
+    try {
+        build();
+        applyDepthAxis();
+        applyValueAxis();
+    } catch (...) {
+        // A graph that cannot be drawn stays empty; the screen carries on.
+        chart_->removeAllSeries();
+        failed_ = true;
+        return false;
+    }
+    return true;
+}
+
+void DepthChart::build()
+{
+    for (int si = 0; si < SeriesCount(); ++si) {
+        Series& s = series_[static_cast<std::size_t>(si)];
+        QPen pen(s.color);
+        pen.setWidthF(s.width);
+        QList<QPointF> run;
+        auto flush = [&] {
+            if (run.isEmpty())
+                return;
+            auto* line = new QLineSeries();
+            line->replace(run);
+            line->setPen(pen);
+            line->setName(s.legend);
+            // A lone point has no line to show it; give it a marker.
+            line->setPointsVisible(run.size() == 1);
+            chart_->addSeries(line);
+            line->attachAxis(valueAxis_);
+            line->attachAxis(depthAxis_);
+            line->setVisible(s.visible);
+            // One legend entry per series, however many pieces its line has.
+            if (s.segments > 0 || s.legend.isEmpty())
+                for (QLegendMarker* m : chart_->legend()->markers(line))
+                    m->setVisible(false);
+            ++s.segments;
+            run.clear();
+        };
+        for (const Point& p : s.points) {
+            if (p.shown)
+                run.append(QPointF(p.value, p.depth));
+            else
+                flush();
+        }
+        flush();
+    }
+    chart_->legend()->setVisible(legendVisible_);
+}
+
+void DepthChart::applyDepthAxis()
+{
+    double dmin = std::numeric_limits<double>::infinity();
+    double dmax = -dmin;
+    for (const auto& s : series_)
+        for (const Point& p : s.points)
+            if (p.shown) {
+                dmin = std::min(dmin, p.depth);
+                dmax = std::max(dmax, p.depth);
+            }
+    const bool any = dmin <= dmax;
+    double top = 0;
+    double bottom = 1;
+    if (depthTop_ && depthBottom_) {
+        top = *depthTop_;
+        bottom = *depthBottom_;
+    } else if (depthBottom_) {
+        // Depth grows downwards; the top is the round number above the data.
+        bottom = *depthBottom_;
+        top = any ? std::floor(std::min(dmin, bottom)) : 0;
+        if (top > 0 && any)
+            top = std::min(0.0, top);
+    } else if (any) {
+        top = dmin;
+        bottom = dmax;
+    }
+    // The top value is drawn at the top whether it is the smaller (depth) or
+    // the larger (elevation) end.
+    reversed_ = !(top > bottom);
+    double lo = std::min(top, bottom);
+    double hi = std::max(top, bottom);
+    WidenIfEmpty(lo, hi);
+    depthAxis_->setReverse(reversed_);
+    fullDepthMin_ = lo;
+    fullDepthMax_ = hi;
+    depthAxis_->setRange(lo, hi);
+    depthAxis_->setTickInterval(NiceStep(hi - lo, 10));
+}
+
+void DepthChart::applyValueAxis()
+{
+    double vmin = std::numeric_limits<double>::infinity();
+    double vmax = -vmin;
+    for (const auto& s : series_)
+        for (const Point& p : s.points)
+            if (p.shown) {
+                vmin = std::min(vmin, p.value);
+                vmax = std::max(vmax, p.value);
+            }
+    if (!(vmin <= vmax)) {
+        vmin = 0;
+        vmax = 1;
+    }
+    vmin = std::min(vmin, 0.0);
+    double lo = vmin;
+    double hi = vmax;
+    double step = 0;
+    switch (valueMode_) {
+    case ValueMode::Fixed:
+        lo = valueMin_;
+        hi = valueMax_;
+        step = NiceStep(hi - lo, 5);
+        break;
+    case ValueMode::Step:
+        step = valueStep_;
+        lo = std::floor(vmin / step) * step;
+        hi = std::ceil(vmax / step) * step;
+        if (!(hi > lo))
+            hi = lo + step;
+        break;
+    case ValueMode::Auto:
+        WidenIfEmpty(lo, hi);
+        step = NiceStep(hi - lo, 5);
+        lo = std::floor(lo / step) * step;
+        hi = std::ceil(hi / step) * step;
+        break;
+    }
+    fullValueMin_ = lo;
+    fullValueMax_ = hi;
+    valueAxis_->setRange(lo, hi);
+    valueAxis_->setTickInterval(step);
+}
+
+void DepthChart::SetLegend(int series, const QString& text)
+{
+    if (series >= 0 && series < kMaxSeries) {
+        if (series >= SeriesCount()) {
+            const int old = SeriesCount();
+            series_.resize(static_cast<std::size_t>(series + 1));
+            for (int s = old; s <= series; ++s)
+                series_[static_cast<std::size_t>(s)].color = kPalette[s];
+        }
+        series_[static_cast<std::size_t>(series)].legend = text;
+    }
+}
+
+void DepthChart::SetLegendVisible(bool visible)
+{
+    legendVisible_ = visible;
+    chart_->legend()->setVisible(visible);
+}
+
+void DepthChart::SetSeriesColor(int series, const QColor& color)
+{
+    if (series >= 0 && series < SeriesCount())
+        series_[static_cast<std::size_t>(series)].color = color;
+}
+
+void DepthChart::SetSeriesWidth(int series, double width)
+{
+    if (series >= 0 && series < SeriesCount() && width > 0)
+        series_[static_cast<std::size_t>(series)].width = width;
+}
+
+void DepthChart::SetSeriesVisible(int series, bool visible)
+{
+    if (series < 0 || series >= SeriesCount())
+        return;
+    series_[static_cast<std::size_t>(series)].visible = visible;
+    // Show or hide the pieces already drawn, in the order build() added them.
+    int first = 0;
+    for (int s = 0; s < series; ++s)
+        first += series_[static_cast<std::size_t>(s)].segments;
+    const auto all = chart_->series();
+    for (int k = first; k < first + series_[static_cast<std::size_t>(series)].segments && k < all.size(); ++k)
+        all[k]->setVisible(visible);
+}
+
+bool DepthChart::IsZoomed() const
+{
+    return chart_->isZoomed();
+}
+
+double DepthChart::depthToChartY(double depth) const
+{
+    const QRectF plot = chart_->plotArea();
+    const double lo = depthAxis_->min();
+    const double hi = depthAxis_->max();
+    // Reversed: the minimum is drawn at the top.
+    const double topVal = reversed_ ? lo : hi;
+    const double bottomVal = reversed_ ? hi : lo;
+    return plot.top() + (depth - topVal) / (bottomVal - topVal) * plot.height();
+}
+
+std::optional<double> DepthChart::depthAt(const QPointF& viewPos) const
+{
+    const QPointF chartPos = chart_->mapFromScene(mapToScene(viewPos.toPoint()));
+    const QRectF plot = chart_->plotArea();
+    if (!plot.contains(chartPos) || plot.height() <= 0)
+        return std::nullopt;
+    const double f = (chartPos.y() - plot.top()) / plot.height();
+    const double lo = depthAxis_->min();
+    const double hi = depthAxis_->max();
+    const double topVal = reversed_ ? lo : hi;
+    const double bottomVal = reversed_ ? hi : lo;
+    return topVal + f * (bottomVal - topVal);
+}
+
+void DepthChart::ZoomDepthWindow(double from, double to)
+{
+    const QRectF plot = chart_->plotArea();
+    if (plot.height() <= 0 || from == to)
+        return;
+    const double y1 = depthToChartY(from);
+    const double y2 = depthToChartY(to);
+    chart_->zoomIn(QRectF(plot.left(), std::min(y1, y2), plot.width(), std::fabs(y2 - y1)));
+}
+
+DepthWindow DepthChart::VisibleDepthRange() const
+{
+    const double lo = depthAxis_->min();
+    const double hi = depthAxis_->max();
+    return reversed_ ? DepthWindow{hi, lo} : DepthWindow{lo, hi};
+}
+
+void DepthChart::SetVisibleDepthRange(double bottom, double top)
+{
+    double lo = std::min(bottom, top);
+    double hi = std::max(bottom, top);
+    if (!std::isfinite(lo) || !std::isfinite(hi))
+        return;
+    WidenIfEmpty(lo, hi);
+    depthAxis_->setRange(lo, hi);
+}
+
+void DepthChart::SetVisibleValueRange(double min, double max)
+{
+    double lo = std::min(min, max);
+    double hi = std::max(min, max);
+    if (!std::isfinite(lo) || !std::isfinite(hi))
+        return;
+    WidenIfEmpty(lo, hi);
+    valueAxis_->setRange(lo, hi);
+}
+
+void DepthChart::ZoomOff()
+{
+    chart_->zoomReset();
+    depthAxis_->setRange(fullDepthMin_, fullDepthMax_);
+    valueAxis_->setRange(fullValueMin_, fullValueMax_);
+}
+
+void DepthChart::PaintInto(QPainter& painter, const QRectF& target)
+{
+    if (!target.isValid() || painter.device() == nullptr)
+        return;
+    // Lay the graph out at the column's proportions in screen-sized units, so
+    // that its type prints at the size it has on the screen.
+    // A narrow column is laid out wider and scaled down, so that axis titles
+    // keep their words instead of being cut short.
+    constexpr double kMinWidth = 300;
+    double scale = std::max(1.0, painter.device()->logicalDpiX() / 96.0);
+    if (target.width() / scale < kMinWidth)
+        scale = std::max(0.1, target.width() / kMinWidth);
+    const QSizeF logical(target.width() / scale, target.height() / scale);
+    const QSizeF oldSize = chart_->size();
+    chart_->resize(logical);
+    if (QGraphicsScene* scene = chart_->scene())
+        scene->render(&painter, target, QRectF(chart_->pos(), logical), Qt::IgnoreAspectRatio);
+    chart_->resize(oldSize);
+}
+
+QList<QPointF> DepthChart::Points(int series) const
+{
+    QList<QPointF> out;
+    if (series < 0 || series >= SeriesCount())
+        return out;
+    for (const Point& p : series_[static_cast<std::size_t>(series)].points)
+        if (p.shown)
+            out.append(QPointF(p.depth, p.value));
+    return out;
+}
+
+QString DepthChart::Legend(int series) const
+{
+    if (series < 0 || series >= SeriesCount())
+        return {};
+    return series_[static_cast<std::size_t>(series)].legend;
+}
+
+bool DepthChart::DepthReversed() const
+{
+    return depthAxis_->isReverse();
+}
+
+QPointF DepthChart::DepthAxisRange() const
+{
+    return QPointF(depthAxis_->min(), depthAxis_->max());
+}
+
+QPointF DepthChart::ValueAxisRange() const
+{
+    return QPointF(valueAxis_->min(), valueAxis_->max());
+}
+
+double DepthChart::ValueStep() const
+{
+    return valueMode_ == ValueMode::Step ? valueStep_ : 0;
+}
+
+int DepthChart::SegmentCount(int series) const
+{
+    if (series < 0 || series >= SeriesCount())
+        return 0;
+    return series_[static_cast<std::size_t>(series)].segments;
+}
+
+QString DepthChart::HoverText(double depth) const
+{
+    const QString depthName =
+        depthTitle_.trimmed().isEmpty() ? QStringLiteral("Depth") : depthTitle_.trimmed();
+    QStringList lines{QStringLiteral("%1: %2").arg(depthName, QString::number(depth, 'f', 2))};
+    for (const auto& s : series_) {
+        if (!s.visible)
+            continue;
+        const Point* best = nullptr;
+        for (const Point& p : s.points)
+            if (p.shown && (best == nullptr || std::fabs(p.depth - depth) < std::fabs(best->depth - depth)))
+                best = &p;
+        if (best == nullptr)
+            continue;
+        const QString name = !s.legend.isEmpty() ? s.legend.trimmed() : valueTitle_.trimmed();
+        lines << QStringLiteral("%1: %2").arg(name, QString::number(best->value, 'f', 2));
+    }
+    return lines.join('\n');
+}
+
+void DepthChart::mouseMoveEvent(QMouseEvent* event)
+{
+    QChartView::mouseMoveEvent(event);
+    if (event->buttons() != Qt::NoButton)
+        return;
+    if (const auto depth = depthAt(event->position()))
+        QToolTip::showText(event->globalPosition().toPoint(), HoverText(*depth), this);
+    else
+        QToolTip::hideText();
+}
+
+void DepthChart::mouseReleaseEvent(QMouseEvent* event)
+{
+    QChartView::mouseReleaseEvent(event);
+    emit zoomChanged();
+}
+
+void DepthChart::leaveEvent(QEvent* event)
+{
+    QToolTip::hideText();
+    QChartView::leaveEvent(event);
+}
+
+} // namespace quarvex
