@@ -1,0 +1,94 @@
+// The zone search must select exactly the steps a scan over all steps selects.
+#include "design/Zones.h"
+
+#include "DesignFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace quarvex;
+using namespace quarvex::testing;
+
+namespace {
+
+template <typename T> ZoneRange NaiveZone(const Array1<float>& d, int n, T lo, T hi)
+{
+    int first = 0, last = 0, count = 0;
+    for (int k = 1; k <= n; ++k) {
+        if (lo < static_cast<T>(d[k]) && static_cast<T>(d[k]) <= hi) {
+            if (count == 0)
+                first = k;
+            last = k;
+            ++count;
+        }
+    }
+    EXPECT_TRUE(count == 0 || last - first + 1 == count);
+    return count == 0 ? ZoneRange{1, 1} : ZoneRange{first, last + 1};
+}
+
+std::vector<Array1<float>> Profiles()
+{
+    std::vector<Array1<float>> profiles;
+    // The usual step table, 800 steps by repeated addition.
+    profiles.push_back(UniformTable(800, {}).StepDepth);
+    // A step table converted from metres (0.1 m steps divided by 0.3048).
+    Array1<float> si(400);
+    for (int k = 1; k <= 400; ++k)
+        si[k] = static_cast<float>((k == 1 ? 0.05F : si[k - 1] * 0.3048F + 0.1F) / 0.3048);
+    profiles.push_back(si);
+    // Repeated depths and a single step.
+    Array1<float> ties(9);
+    const float values[] = {1, 1, 2, 2, 2, 3.5F, 3.5F, 4, 10};
+    for (int k = 1; k <= 9; ++k)
+        ties[k] = values[k - 1];
+    profiles.push_back(ties);
+    Array1<float> one(1);
+    one[1] = 0.164F;
+    profiles.push_back(one);
+    return profiles;
+}
+
+} // namespace
+
+TEST(Zones, BinarySearchMatchesAScanOverAllSteps)
+{
+    std::mt19937 rng(12345);
+    for (const Array1<float>& d : Profiles()) {
+        const int n = d.size();
+        std::uniform_int_distribution<int> pick(1, n);
+        std::uniform_real_distribution<double> off(-2.0, 2.0);
+        for (int trial = 0; trial < 3000; ++trial) {
+            // Bounds on and around the step depths, in Single and in double.
+            const float a = d[pick(rng)];
+            const float b = d[pick(rng)];
+            const float loF = trial % 3 == 0 ? a : static_cast<float>(a + off(rng));
+            const float hiF = trial % 5 == 0 ? b : std::nextafter(b, trial % 2 ? 1e9F : -1e9F);
+            const ZoneRange fast = ZoneBetween(d, n, loF, hiF);
+            const ZoneRange slow = NaiveZone(d, n, loF, hiF);
+            ASSERT_EQ(fast.count(), slow.count()) << loF << " " << hiF;
+            if (slow.count() > 0) {
+                ASSERT_EQ(fast.begin, slow.begin);
+                ASSERT_EQ(fast.end, slow.end);
+            }
+            const double loD = static_cast<double>(a) + off(rng) * 1e-7;
+            const double hiD = static_cast<double>(b) + (trial % 2 ? 1e-9 : 0.0);
+            const ZoneRange fastD = ZoneBetween(d, n, loD, hiD);
+            const ZoneRange slowD = NaiveZone(d, n, loD, hiD);
+            ASSERT_EQ(fastD.count(), slowD.count());
+            if (slowD.count() > 0) {
+                ASSERT_EQ(fastD.begin, slowD.begin);
+            }
+        }
+    }
+}
+
+TEST(Zones, EmptyAndOutOfRange)
+{
+    Array1<float> d = UniformTable(10, {}).StepDepth;
+    EXPECT_EQ(ZoneBetween(d, 10, 100.0F, 200.0F).count(), 0);
+    EXPECT_EQ(ZoneBetween(d, 10, 5.0F, 1.0F).count(), 0);
+    EXPECT_EQ(ZoneBetween(d, 10, -1.0F, 100.0F).count(), 10);
+    EXPECT_EQ(ZoneBetween(d, 0, -1.0F, 100.0F).count(), 0);
+    EXPECT_FALSE(DepthsSorted(Array1<float>(), 0) == false);
+}
