@@ -1,6 +1,7 @@
 #include "ui/charts/DepthChart.h"
 
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QLegend>
 #include <QLegendMarker>
@@ -60,8 +61,16 @@ DepthChart::DepthChart(QWidget* parent) : QChartView(parent)
     chart_ = new QChart();
     chart_->setBackgroundRoundness(0);
     chart_->setMargins(QMargins(4, 4, 4, 4));
-    chart_->legend()->setVisible(false);
-    chart_->legend()->setAlignment(Qt::AlignBottom);
+    // The legend floats inside the plot area, so that a graph with a legend
+    // keeps the same depth scale as its neighbours without one.
+    QLegend* legend = chart_->legend();
+    legend->setVisible(false);
+    legend->setAlignment(Qt::AlignBottom); // entries side by side
+    legend->detachFromChart();
+    legend->setBackgroundVisible(true);
+    legend->setBrush(QColor(255, 255, 255, 225));
+    legend->setPen(QPen(QColor(160, 160, 160)));
+    connect(chart_, &QChart::plotAreaChanged, this, [this](const QRectF&) { placeLegend(); });
 
     depthAxis_ = new QValueAxis(chart_);
     valueAxis_ = new QValueAxis(chart_);
@@ -263,6 +272,19 @@ void DepthChart::build()
         flush();
     }
     chart_->legend()->setVisible(legendVisible_);
+    placeLegend();
+}
+
+void DepthChart::placeLegend()
+{
+    QLegend* legend = chart_->legend();
+    const QRectF plot = chart_->plotArea();
+    if (!legendVisible_ || plot.width() <= 0)
+        return;
+    // One row across the foot of the plot area.
+    const double h = QFontMetricsF(legend->font()).height() * 1.8;
+    legend->setGeometry(QRectF(plot.left() + 4, plot.bottom() - h - 4, plot.width() - 8, h));
+    legend->update();
 }
 
 void DepthChart::applyDepthAxis()
@@ -365,6 +387,7 @@ void DepthChart::SetLegendVisible(bool visible)
 {
     legendVisible_ = visible;
     chart_->legend()->setVisible(visible);
+    placeLegend();
 }
 
 void DepthChart::SetSeriesColor(int series, const QColor& color)

@@ -136,6 +136,7 @@ private:
     void build();
     void applyDepthAxis();
     void applyValueAxis();
+    void placeLegend();
     std::optional<double> depthAt(const QPointF& viewPos) const;
     double depthToChartY(double depth) const;
 

@@ -195,6 +195,19 @@ std::optional<Message> ToggleDepthElevation(Project& p)
     return std::nullopt;
 }
 
+std::vector<double> SpreadHeaderRow(const std::vector<HeaderItem>& row, const std::vector<double>& widths,
+                                    double gap)
+{
+    std::vector<double> xs;
+    double end = -1e300;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const double x = std::max(row[i].x, end + gap);
+        xs.push_back(x);
+        end = x + (i < widths.size() ? widths[i] : 0);
+    }
+    return xs;
+}
+
 namespace {
 
 std::string ElevationText(const Project& p)

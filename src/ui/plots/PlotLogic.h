@@ -136,4 +136,10 @@ struct HeaderItem {
 std::vector<HeaderItem> ConeHeaderItems(const Project& p, double m, double w);
 std::vector<HeaderItem> SoilHeaderItems(const Project& p, double m, double w);
 
+// Where the items of one header row are printed: at their own x, or pushed
+// right just past the item before when a long text would run into it.
+// widths are the printed widths of the texts; all in twips.
+std::vector<double> SpreadHeaderRow(const std::vector<HeaderItem>& row, const std::vector<double>& widths,
+                                    double gap);
+
 } // namespace quarvex::plots

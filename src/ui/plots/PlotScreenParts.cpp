@@ -165,12 +165,25 @@ void PaintPlotPage(QPrinter& printer, const HeaderBuilder& header, const std::ve
 
     painter.setPen(QPen(Qt::black, std::max(1.0, 10 * px)));
     painter.drawRect(QRectF(g.m * px, g.m * px, (g.w - 3 * g.m) * px, (g.frameBottom - g.m) * px));
-    for (const HeaderItem& item : header(g.m, g.w)) {
-        const QFont& font = item.bold ? bold : regular;
-        painter.setFont(font);
-        const QFontMetricsF fm(font, &printer);
-        const double top = (item.row == 1 ? g.row1 : g.row2) * px;
-        painter.drawText(QPointF(item.x * px, top + fm.ascent()), QString::fromStdString(item.text));
+    const std::vector<HeaderItem> items = header(g.m, g.w);
+    for (int row = 1; row <= 2; ++row) {
+        std::vector<HeaderItem> inRow;
+        std::vector<double> widths;
+        for (const HeaderItem& item : items)
+            if (item.row == row) {
+                inRow.push_back(item);
+                const QFontMetricsF fm(item.bold ? bold : regular, &printer);
+                widths.push_back(fm.horizontalAdvance(QString::fromStdString(item.text)) / px);
+            }
+        // A blank's width keeps neighbouring texts apart.
+        const std::vector<double> xs = SpreadHeaderRow(inRow, widths, metrics.horizontalAdvance(' ') / px);
+        for (std::size_t i = 0; i < inRow.size(); ++i) {
+            const QFont& font = inRow[i].bold ? bold : regular;
+            painter.setFont(font);
+            const QFontMetricsF fm(font, &printer);
+            const double top = (row == 1 ? g.row1 : g.row2) * px;
+            painter.drawText(QPointF(xs[i] * px, top + fm.ascent()), QString::fromStdString(inRow[i].text));
+        }
     }
 
     if (!charts.empty()) {

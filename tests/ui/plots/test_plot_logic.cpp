@@ -257,3 +257,18 @@ TEST(PrintHeader, ConeAndSoilRowsInPrintOrder)
     EXPECT_NEAR(soil[6].x, 5 * m + 4000, 1e-9);
     EXPECT_NEAR(soil[8].x, w - 1805, 1e-9);
 }
+
+TEST(PrintHeader, LongTextsPushTheirNeighboursInsteadOfOverprinting)
+{
+    const std::vector<HeaderItem> row = {{1, 100, false, "Project Number: "},
+                                         {1, 1500, true, "P"},
+                                         {1, 3000, true, "Title: long"},
+                                         {1, 6000, false, "Date"}};
+    // The label is wider than its slot; the title far wider than its room.
+    const auto xs = SpreadHeaderRow(row, {1500, 100, 3500, 500}, 50);
+    ASSERT_EQ(xs.size(), 4U);
+    EXPECT_EQ(xs[0], 100);
+    EXPECT_EQ(xs[1], 1650); // pushed past the label
+    EXPECT_EQ(xs[2], 3000); // room enough: its own place
+    EXPECT_EQ(xs[3], 6550); // pushed past the title
+}
