@@ -18,6 +18,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
     richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
     richTextBox1_->setOpenLinks(false);
     richTextBox1_->setHtml(AboutDocumentHtml());
+    // The bullet and its tab should sit close to the item's text.
+    richTextBox1_->setTabStopDistance(36);
     richTextBox1_->verticalScrollBar()->setValue(0);
 
     auto* cmdExit = new QPushButton(QStringLiteral("Exit"), this);

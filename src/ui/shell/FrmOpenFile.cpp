@@ -1,5 +1,6 @@
 #include "ui/shell/FrmOpenFile.h"
 
+#include "ui/shell/FrmSplash.h"
 #include "ui/shell/ScreenHelpers.h"
 
 #include <QAction>
@@ -148,13 +149,21 @@ QWidget* FrmOpenFile::BuildCentre()
     mainTitle->setFont(mf);
     mainTitle->setAlignment(Qt::AlignCenter);
     outer->addWidget(mainTitle);
+    outer->addStretch(1);
 
     // Title lines and units side by side, the buttons below them.
     auto* middle = new QHBoxLayout;
     middle->setSpacing(24);
     middle->addStretch(1);
+    auto* cone = new QLabel(centre);
+    cone->setPixmap(DrawConePicture(190));
+    middle->addWidget(cone);
+    middle->addSpacing(24);
 
+    QFont controlsFont = centre->font();
+    controlsFont.setPointSize(controlsFont.pointSize() + 1);
     auto* frmTitleLines = new QGroupBox(centre);
+    frmTitleLines->setFont(controlsFont);
     frmTitleLines->setObjectName(QStringLiteral("Frm_TitleLines"));
     auto* tl = new QVBoxLayout(frmTitleLines);
     auto* lblTitleLines = MakeLabel(QStringLiteral("Lbl_TitleLines"), QString(), frmTitleLines);
@@ -174,6 +183,7 @@ QWidget* FrmOpenFile::BuildCentre()
 
     auto* frmUnits = new QGroupBox(centre);
     frmUnits->setObjectName(QStringLiteral("Frm_Units"));
+    frmUnits->setFont(controlsFont);
     auto* ul = new QVBoxLayout(frmUnits);
     ul->addWidget(MakeLabel(QStringLiteral("Lbl_Units"), QStringLiteral("Units in Data File"), frmUnits));
     const char* const unitCaptions[3] = {"m-MilliVolts", "ft-tsf", "m-MPa"};
@@ -195,7 +205,8 @@ QWidget* FrmOpenFile::BuildCentre()
     cmdPlot_->setObjectName(QStringLiteral("CmdPlot"));
     cmdPlot_->setEnabled(false);
     for (QPushButton* b : {cmdViewFile_, cmdOpenFile_, cmdPlot_}) {
-        b->setMinimumHeight(34);
+        b->setFont(controlsFont);
+        b->setMinimumHeight(38);
         b->setMinimumWidth(160);
         buttons->addWidget(b);
     }
@@ -203,7 +214,7 @@ QWidget* FrmOpenFile::BuildCentre()
     middle->addLayout(buttons);
     middle->addStretch(1);
     outer->addLayout(middle);
-    outer->addStretch(1);
+    outer->addStretch(2);
 
     auto* label4 = MakeLabel(QStringLiteral("Label4"), QStringLiteral("Disclaimer:"), centre);
     QFont df = label4->font();

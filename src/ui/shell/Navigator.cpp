@@ -194,6 +194,8 @@ void Navigator::ShowViewer()
     }
     auto* viewer = new FrmViewFile(QString::fromStdString(project_.DataFileName), DecodeFileText(*text));
     Adopt(viewer_, viewer, "FrmViewFile", false);
+    if (openFile_ != nullptr)
+        viewer->move(openFile_->geometry().topLeft() + QPoint(48, 48));
     viewer->show();
 }
 

@@ -49,7 +49,8 @@ protected:
     {
         ASSERT_NE(b, nullptr);
         ASSERT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-        QTest::mouseClick(b, Qt::LeftButton);
+        // Near the left edge: an option's clickable caption may be narrower than the widget.
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
     }
     void ChooseUnits(int index)
     {

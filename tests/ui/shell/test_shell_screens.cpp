@@ -158,8 +158,9 @@ TEST(FrmOpenFile, SelectionsSetTitleLinesAndUnits)
     Find<QComboBox>(&screen, "CombTitleLines")->setCurrentIndex(15);
     EXPECT_EQ(p.NumTitleLines, 15);
     for (int i : {0, 2, 1}) {
-        QTest::mouseClick(Find<QRadioButton>(&screen, QStringLiteral("Opt_Units(%1)").arg(i)),
-                          Qt::LeftButton);
+        // On the option's circle: the widget may be wider than its caption.
+        auto* option = Find<QRadioButton>(&screen, QStringLiteral("Opt_Units(%1)").arg(i));
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
         EXPECT_EQ(p.UnitSystem, i);
     }
 }
