@@ -2,6 +2,7 @@
 
 #include "ui/shell/ScreenHelpers.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -116,7 +117,21 @@ void FrmSplash::showEvent(QShowEvent* event)
     // The 4800 ms count from the moment the splash appears.
     if (!finished_ && !timer_->isActive())
         timer_->start();
+    // A splash window is often not given the keyboard by the window manager:
+    // any key the program receives while it is up counts as a key on it.
+    if (!finished_)
+        qApp->installEventFilter(this);
+    activateWindow();
     setFocus();
+}
+
+bool FrmSplash::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && !finished_) {
+        Finish();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FrmSplash::mousePressEvent(QMouseEvent*)
@@ -135,6 +150,7 @@ void FrmSplash::Finish()
         return;
     finished_ = true;
     timer_->stop();
+    qApp->removeEventFilter(this);
     emit closeRequested();
 }
 

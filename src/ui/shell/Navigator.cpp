@@ -93,6 +93,14 @@ bool Navigator::AnyMainScreenVisible() const
     return false;
 }
 
+void Navigator::EndIfNothingLeft()
+{
+    // The screen underneath may have been closed by its window's close button:
+    // a run without any screen left is over.
+    if (!ended_ && !AnyMainScreenVisible())
+        ExitNow();
+}
+
 // ---------------------------------------------------------------- start and end
 
 void Navigator::Start(const QString& fileToOpen)
@@ -322,10 +330,12 @@ void Navigator::SoilPlotNext()
 
 void Navigator::PileDesignBack()
 {
+    Discard(correction_);
     Discard(results_);
     Discard(pileDesign_);
     if (soilPlot_ != nullptr)
         soilPlot_->activateWindow();
+    EndIfNothingLeft();
 }
 
 void Navigator::OtherData()
@@ -352,6 +362,7 @@ void Navigator::ResultsBack()
     Discard(results_);
     if (pileDesign_ != nullptr)
         pileDesign_->activateWindow();
+    EndIfNothingLeft();
 }
 
 void Navigator::OpenCorrection()

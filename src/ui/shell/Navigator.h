@@ -118,6 +118,7 @@ private:
     // Closes and discards the screen in the slot (if any) and empties the slot.
     template <class Slot> void Discard(Slot*& slot);
     bool AnyMainScreenVisible() const;
+    void EndIfNothingLeft();
 
     Project& project_;
     Dialogs& dialogs_;

@@ -14,12 +14,15 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -296,6 +299,59 @@ TEST_F(NavigatorTest, OtherDataStartsOverWithTheFileDialog)
     EXPECT_EQ(dialogs.messages[0].caption, " Data Import from Text File");
     EXPECT_TRUE(OnOpenFile("CmdPlot")->isEnabled());
     EXPECT_EQ(nav.OpenFileScreen()->Flow().OpenMode(), kOpenModeNone);
+}
+
+TEST_F(NavigatorTest, HiddenProjectInformationKeepsItsTextsAcrossANewFile)
+{
+    ReadFile(kEnglish);
+    Plot();
+    nav.Titles()->Field(kFieldProjectNumber)->setEditText(QStringLiteral("P-1"));
+    TitlesOk();
+    nav.ConePlotNext();
+    nav.SoilPlotNext();
+    nav.OtherData(); // the dialog is cancelled
+    ReadFile(kEnglish);
+    EXPECT_EQ(p.ProjectNumber, ""); // cleared by "Open Data File"
+    Plot();
+    // Shown as it was left, not loaded from the cleared project.
+    EXPECT_EQ(nav.Titles()->Field(kFieldProjectNumber)->currentText(), QStringLiteral("P-1"));
+    TitlesOk();
+    EXPECT_EQ(p.ProjectNumber, "P-1");
+}
+
+TEST_F(NavigatorTest, DroppedFileIsReadAndClearsTheProjectInformation)
+{
+    p.ProjectNumber = "old";
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(kSI)});
+    FrmOpenFile* screen = nav.OpenFileScreen();
+    screen->show();
+    const QPointF at(screen->width() / 2.0, screen->height() / 2.0);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(screen, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(screen, &drop);
+    QTRY_COMPARE(dialogs.messages.size(), std::size_t{1});
+    EXPECT_TRUE(dialogs.openRequests.empty());
+    EXPECT_EQ(p.DataFileName, kSI.toStdString());
+    EXPECT_EQ(p.ProjectNumber, "");
+    EXPECT_TRUE(OnOpenFile("CmdPlot")->isEnabled());
+}
+
+TEST_F(NavigatorTest, BackToAScreenTheUserClosedEndsTheProgram)
+{
+    ReadFile(kEnglish);
+    Plot();
+    TitlesOk();
+    nav.ConePlotNext();
+    nav.SoilPlotNext();
+    QSignalSpy ended(&nav, &Navigator::programEnded);
+    nav.SoilPlot()->close(); // its window's close button; the design screen is still up
+    QTRY_VERIFY(nav.SoilPlot() == nullptr);
+    EXPECT_EQ(ended.count(), 0);
+    nav.PileDesignBack();
+    EXPECT_EQ(ended.count(), 1);
 }
 
 TEST_F(NavigatorTest, ExitFromTheOpenFileScreenEndsAtOnce)
