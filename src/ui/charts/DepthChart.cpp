@@ -217,6 +217,11 @@ void DepthChart::SetValueRange(double min, double max)
 bool DepthChart::EndLoad()
 {
     loading_ = false;
+    // While series are attached the axes take the data's range with whatever
+    // spacing they had; a fine spacing over a long range would lay out
+    // thousands of labels. Fixed ticks until the ranges are set.
+    depthAxis_->setTickType(QValueAxis::TicksFixed);
+    valueAxis_->setTickType(QValueAxis::TicksFixed);
     chart_->zoomReset();
     chart_->removeAllSeries();
     for (auto& s : series_)
@@ -224,9 +229,12 @@ bool DepthChart::EndLoad()
     if (failed_)
         return false;
     try {
-        build();
+        // Ranges first: every range change redraws each attached line.
         applyDepthAxis();
         applyValueAxis();
+        build();
+        depthAxis_->setTickType(QValueAxis::TicksDynamic);
+        valueAxis_->setTickType(QValueAxis::TicksDynamic);
     } catch (...) {
         // A graph that cannot be drawn stays empty; the screen carries on.
         chart_->removeAllSeries();
@@ -322,8 +330,8 @@ void DepthChart::applyDepthAxis()
     depthAxis_->setReverse(reversed_);
     fullDepthMin_ = lo;
     fullDepthMax_ = hi;
-    depthAxis_->setRange(lo, hi);
     depthAxis_->setTickInterval(NiceStep(hi - lo, 10));
+    depthAxis_->setRange(lo, hi);
 }
 
 void DepthChart::applyValueAxis()
@@ -366,8 +374,8 @@ void DepthChart::applyValueAxis()
     }
     fullValueMin_ = lo;
     fullValueMax_ = hi;
-    valueAxis_->setRange(lo, hi);
     valueAxis_->setTickInterval(step);
+    valueAxis_->setRange(lo, hi);
 }
 
 void DepthChart::SetLegend(int series, const QString& text)
@@ -470,6 +478,7 @@ void DepthChart::SetVisibleDepthRange(double bottom, double top)
     if (!std::isfinite(lo) || !std::isfinite(hi))
         return;
     WidenIfEmpty(lo, hi);
+    depthAxis_->setTickInterval(NiceStep(hi - lo, 10));
     depthAxis_->setRange(lo, hi);
 }
 
@@ -480,14 +489,23 @@ void DepthChart::SetVisibleValueRange(double min, double max)
     if (!std::isfinite(lo) || !std::isfinite(hi))
         return;
     WidenIfEmpty(lo, hi);
+    valueAxis_->setTickInterval(NiceStep(hi - lo, 5));
     valueAxis_->setRange(lo, hi);
 }
 
 void DepthChart::ZoomOff()
 {
+    // Widening the view with a zoomed-in spacing would lay out a flood of labels.
+    depthAxis_->setTickType(QValueAxis::TicksFixed);
+    valueAxis_->setTickType(QValueAxis::TicksFixed);
     chart_->zoomReset();
+    depthAxis_->setTickInterval(NiceStep(fullDepthMax_ - fullDepthMin_, 10));
     depthAxis_->setRange(fullDepthMin_, fullDepthMax_);
+    valueAxis_->setTickInterval(valueMode_ == ValueMode::Step ? valueStep_
+                                                              : NiceStep(fullValueMax_ - fullValueMin_, 5));
     valueAxis_->setRange(fullValueMin_, fullValueMax_);
+    depthAxis_->setTickType(QValueAxis::TicksDynamic);
+    valueAxis_->setTickType(QValueAxis::TicksDynamic);
 }
 
 void DepthChart::PaintInto(QPainter& painter, const QRectF& target)
