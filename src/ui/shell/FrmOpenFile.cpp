@@ -193,6 +193,7 @@ QWidget* FrmOpenFile::BuildCentre()
         ul->addWidget(optUnits_[i]);
     }
     optUnits_[1]->setChecked(true);
+    ul->addStretch(1);
     middle->addWidget(frmUnits);
 
     auto* buttons = new QVBoxLayout;

@@ -1,6 +1,8 @@
 #include "ui/shell/Navigator.h"
 
 #include "project/Units.h"
+#include "ui/plots/FrmPlotConeData.h"
+#include "ui/plots/FrmPlotSoil.h"
 #include "ui/shell/FrmAbout.h"
 #include "ui/shell/FrmConeFactors.h"
 #include "ui/shell/FrmOpenFile.h"
@@ -379,29 +381,19 @@ void Navigator::OpenCorrection()
 
 void Navigator::OpenConePlot()
 {
-    // PLACEHOLDER until FrmPlotConeData exists.
-    auto* s =
-        Adopt(conePlot_,
-              new PlaceholderScreen(QStringLiteral("Cone Pentration Data"),
-                                    {QStringLiteral("Back"), QStringLiteral("Next"), QStringLiteral("Exit")}),
-              "FrmPlotConeData", true);
-    connect(s, &PlaceholderScreen::backRequested, this, &Navigator::ConePlotBack);
-    connect(s, &PlaceholderScreen::nextRequested, this, &Navigator::ConePlotNext);
-    connect(s, &PlaceholderScreen::exitRequested, this, &Navigator::ExitNow);
+    auto* s = Adopt(conePlot_, new FrmPlotConeData(project_, dialogs_), "FrmPlotConeData", true);
+    connect(s, &FrmPlotConeData::backRequested, this, &Navigator::ConePlotBack);
+    connect(s, &FrmPlotConeData::nextRequested, this, &Navigator::ConePlotNext);
+    connect(s, &FrmPlotConeData::exitRequested, this, &Navigator::ExitNow);
     s->show();
 }
 
 void Navigator::OpenSoilPlot()
 {
-    // PLACEHOLDER until FrmPlotSoil exists.
-    auto* s =
-        Adopt(soilPlot_,
-              new PlaceholderScreen(QStringLiteral("Soil CLassification Form"),
-                                    {QStringLiteral("Back"), QStringLiteral("Next"), QStringLiteral("Exit")}),
-              "FrmPlotSoil", true);
-    connect(s, &PlaceholderScreen::backRequested, this, &Navigator::SoilPlotBack);
-    connect(s, &PlaceholderScreen::nextRequested, this, &Navigator::SoilPlotNext);
-    connect(s, &PlaceholderScreen::exitRequested, this, &Navigator::ExitNow);
+    auto* s = Adopt(soilPlot_, new FrmPlotSoil(project_, dialogs_), "FrmPlotSoil", true);
+    connect(s, &FrmPlotSoil::backRequested, this, &Navigator::SoilPlotBack);
+    connect(s, &FrmPlotSoil::nextRequested, this, &Navigator::SoilPlotNext);
+    connect(s, &FrmPlotSoil::exitRequested, this, &Navigator::ExitNow);
     s->show();
 }
 
