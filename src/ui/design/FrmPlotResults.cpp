@@ -1,0 +1,468 @@
+#include "ui/design/FrmPlotResults.h"
+
+#include "project/NumberText.h"
+#include "ui/charts/DepthChart.h"
+#include "ui/design/DesignScreenParts.h"
+#include "ui/shell/ScreenHelpers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontMetricsF>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quarvex {
+
+using namespace results;
+
+namespace {
+
+const QColor kSeriesColor[kMethods] = {QColor(0, 0, 255), QColor(0, 255, 0), QColor(255, 0, 0),
+                                       QColor(255, 0, 255)};
+
+QColor ColorOf(int series)
+{
+    return kSeriesColor[std::clamp(series / 2, 0, kMethods - 1)];
+}
+
+// The short coloured line of a legend row; ultimate rows are drawn thicker.
+QPixmap LinePixmap(const QColor& color, double width)
+{
+    QPixmap pix(36, 14);
+    pix.fill(Qt::transparent);
+    QPainter g(&pix);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(QPen(color, width));
+    g.drawLine(2, 7, 34, 7);
+    return pix;
+}
+
+enum class Marker { Tick, Square, Circle };
+
+QPixmap MarkerPixmap(Marker marker, const QColor& color)
+{
+    QPixmap pix(14, 14);
+    pix.fill(Qt::transparent);
+    QPainter g(&pix);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(QPen(color, 1.5));
+    switch (marker) {
+    case Marker::Tick:
+        g.drawLine(7, 2, 7, 12);
+        break;
+    case Marker::Square:
+        g.setBrush(color);
+        g.drawRect(3, 3, 8, 8);
+        break;
+    case Marker::Circle:
+        g.setBrush(color);
+        g.drawEllipse(3, 3, 8, 8);
+        break;
+    }
+    return pix;
+}
+
+QLabel* Named(QLabel* label, const QString& name)
+{
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+FrmPlotResults::FrmPlotResults(Project& project, Dialogs& dialogs, MethodSource methods, QWidget* parent)
+    : QMainWindow(parent), p_(project), dialogs_(dialogs), methods_(std::move(methods))
+{
+    setObjectName("FrmPlotResults");
+    setWindowTitle("Form: Plot Results");
+
+    auto* bar = new QToolBar(this);
+    bar->setObjectName("Toolbar1");
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    addToolBar(bar);
+    auto key = [bar](const QString& caption, const QString& name, const QString& tip) {
+        QAction* a = bar->addAction(caption);
+        a->setObjectName(name);
+        a->setToolTip(tip.isEmpty() ? caption : tip);
+        return a;
+    };
+    connect(key("Back", "Back", "Back"), &QAction::triggered, this, &FrmPlotResults::backRequested);
+    connect(key("Depth / Elevation", "Toggle", "Toggle Depth / Elevation"), &QAction::triggered, this,
+            &FrmPlotResults::ToggleDepthElevation);
+    connect(key("Correction Factor", "Correction", ""), &QAction::triggered, this,
+            &FrmPlotResults::correctionRequested);
+    connect(key("Print", "Print", ""), &QAction::triggered, this, &FrmPlotResults::PrintGraphs);
+    connect(key("Exit", "Exit", "Exit"), &QAction::triggered, this, &FrmPlotResults::exitRequested);
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    capacity_ = new DepthChart(central);
+    capacity_->setObjectName("ChartFXCapacity");
+    soil_ = new DepthChart(central);
+    soil_->setObjectName("ChartFX7");
+
+    // Capacity choice.
+    auto* frame2 = new QGroupBox("Pile Capacity", central);
+    frame2->setObjectName("Frame2");
+    auto* f2 = new QVBoxLayout(frame2);
+    const char* options[] = {"End Bearing", "Frictional Capacity"};
+    for (int n = 0; n < 2; ++n) {
+        capacityOption_[n] = new QRadioButton(options[n], frame2);
+        capacityOption_[n]->setObjectName(QString("CapacityOption(%1)").arg(n));
+        f2->addWidget(capacityOption_[n]);
+        connect(capacityOption_[n], &QRadioButton::clicked, this, [this, n] { OnCapacityOption(n); });
+    }
+    capacityOption_[0]->setChecked(true);
+    ultimate_ = new QCheckBox("Ultimate Capacity", frame2);
+    ultimate_->setObjectName("UltimateCheck");
+    ultimate_->setChecked(true);
+    f2->addWidget(ultimate_);
+    connect(ultimate_, &QCheckBox::clicked, this, [this](bool on) {
+        state_.SetUltimateChecked(on);
+        ShowRows();
+    });
+
+    // Methods shown.
+    auto* frame1 = new QGroupBox("Design Method", central);
+    frame1->setObjectName("Frame1");
+    auto* f1 = new QVBoxLayout(frame1);
+    const char* names[] = {"LCPCCheck", "SchmertCheck", "DeRuiterCheck", "AvgCheck"};
+    const char* captions[] = {"LCPC Method", "Schmertmann Method", "de Ruiter and Beringen Method",
+                              "Average of Methods"};
+    for (int k = 0; k < kMethods; ++k) {
+        methodCheck_[k] = new QCheckBox(captions[k], frame1);
+        methodCheck_[k]->setObjectName(names[k]);
+        methodCheck_[k]->setChecked(true);
+        f1->addWidget(methodCheck_[k]);
+        connect(methodCheck_[k], &QCheckBox::clicked, this, [this, k](bool on) {
+            state_.SetMethodChecked(k, on);
+            ShowRows();
+        });
+    }
+
+    legend_ = BuildLegend();
+    legendCopy_ = new QLabel(central);
+    legendCopy_->setObjectName("Picture2");
+    legendCopy_->hide();
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(frame2);
+    side->addWidget(frame1);
+    side->addWidget(legend_);
+    side->addStretch(1);
+
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(capacity_, 3);
+    charts->addWidget(soil_, 1);
+    charts->addLayout(side);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(BuildProjectPanel());
+    layout->addLayout(charts, 1);
+
+    // Load.
+    p_.EndBearingFactor = 1.0F;
+    p_.FrictionFactor = 1.0F;
+    p_.CapacityMode = 0;
+    p_.CorrectionState = 0;
+    // Corrections made for earlier results do not belong to these.
+    for (Array1<Single>* a :
+         {&p_.CorrLcpcEndBearing, &p_.CorrLcpcFriction, &p_.CorrLcpcUltimate, &p_.CorrSchmEndBearing,
+          &p_.CorrSchmFriction, &p_.CorrSchmUltimate, &p_.CorrDeRuiterEndBearing, &p_.CorrDeRuiterFriction,
+          &p_.CorrDeRuiterUltimate, &p_.CorrAvgEndBearing, &p_.CorrAvgFriction, &p_.CorrAvgUltimate})
+        a->Clear();
+    SizeToScreen(this, 0.9, 0.9);
+    setWindowTitle(QString::fromStdString(WindowCaption(p_)));
+    FillStepElevations(p_);
+
+    capacity_->SetLegendVisible(false);
+    for (int s = 0; s < kSeries; ++s) {
+        capacity_->SetLegend(s, kLegendTexts[static_cast<std::size_t>(s)]);
+        capacity_->SetSeriesColor(s, ColorOf(s));
+        capacity_->SetSeriesWidth(s, s % 2 == 1 ? 2.0 : 1.0);
+    }
+    {
+        const BusyCursor busy;
+        PlotCapacity(0);
+        SoilPlot();
+    }
+}
+
+QWidget* FrmPlotResults::BuildProjectPanel()
+{
+    auto* panel = new QWidget(centralWidget());
+    panel->setObjectName("ProjectPanel");
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setVerticalSpacing(2);
+    struct Box {
+        const char* name;
+        const char* label;
+        std::string text;
+    };
+    const std::string elevation = p_.GroundElevation != kNoElevation ? ShortestForm(p_.GroundElevation) : "";
+    const Box boxes[] = {
+        {"TxtProjNum", "Project No: ", p_.ProjectNumber},
+        {"TxtTitle", "Project Title: ", p_.ProjectTitle},
+        {"TxtDate", "Date: ", p_.ProjectDate},
+        {"TxtCompany", "Company: ", p_.Company},
+        {"TxtCPTNo", "CPT No: ", p_.CPTNo},
+        {"TxtStation", "Station: ", p_.CPTStation},
+        {"TxtOffset", "Offset: ", p_.StationOffset},
+        {"TxtElevation", "Elevation (ft): ", elevation},
+        {"TxtStructNo", "Struct No: ", p_.StructNo},
+        {"TxtLatit", "Latit.: ", p_.Latitude},
+        {"TxtLongit", "Longit.: ", p_.Longitude},
+    };
+    int i = 0;
+    for (const Box& b : boxes) {
+        const int row = i < 5 ? 0 : 1;
+        const int col = (i < 5 ? i : i - 5) * 2;
+        auto* label = new QLabel(b.label, panel);
+        label->setObjectName("Label");
+        auto* edit = new QLineEdit(QString::fromStdString(b.text), panel);
+        edit->setObjectName(b.name);
+        edit->setReadOnly(true);
+        edit->setCursorPosition(0);
+        grid->addWidget(label, row, col);
+        grid->addWidget(edit, row, col + 1);
+        ++i;
+    }
+    auto* shape = new QLabel(panel);
+    shape->setObjectName("Label1(0)");
+    if (const auto text = ShapeCaption(p_.PileShape))
+        shape->setText(QString::fromStdString(*text));
+    auto* size = new QLabel(QString::fromStdString(DiameterCaption(p_)), panel);
+    size->setObjectName("Label1(1)");
+    QFont bold = shape->font();
+    bold.setBold(true);
+    shape->setFont(bold);
+    size->setFont(bold);
+    grid->addWidget(shape, 0, 10, 1, 2);
+    grid->addWidget(size, 1, 12, 1, 2);
+    return panel;
+}
+
+QWidget* FrmPlotResults::BuildLegend()
+{
+    auto* panel = new QWidget(centralWidget());
+    panel->setObjectName("Picture1");
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(pal);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setVerticalSpacing(1);
+    int line = 0;
+    for (int k = 0; k < kMethods; ++k) {
+        // The method's fixed heading.
+        const int heading = 8 + k;
+        auto* headingLine = Named(new QLabel(panel), QString("Series(%1)").arg(heading));
+        headingLine->setPixmap(LinePixmap(ColorOf(2 * k), 3));
+        captions_[static_cast<std::size_t>(heading)] =
+            Named(new QLabel(kInitialCaptions[static_cast<std::size_t>(heading)], panel),
+                  QString("SeriesText(%1)").arg(heading));
+        QFont bold = captions_[static_cast<std::size_t>(heading)]->font();
+        bold.setBold(true);
+        captions_[static_cast<std::size_t>(heading)]->setFont(bold);
+        grid->addWidget(headingLine, line, 0, 1, 2);
+        grid->addWidget(captions_[static_cast<std::size_t>(heading)], line, 2);
+        ++line;
+        for (int s = 2 * k; s <= 2 * k + 1; ++s) {
+            auto* row = new QWidget(panel);
+            row->setObjectName(QString("LegendRow(%1)").arg(s));
+            auto* h = new QHBoxLayout(row);
+            h->setContentsMargins(12, 0, 0, 0);
+            auto* marker = new QLabel(row);
+            marker->setFixedWidth(14);
+            if (k == 0) {
+                marker->setObjectName(QString("Line1(%1)").arg(s));
+                marker->setPixmap(MarkerPixmap(Marker::Tick, ColorOf(s)));
+            } else if (k == 1) {
+                marker->setObjectName(QString("Shape1(%1)").arg(s));
+                marker->setPixmap(MarkerPixmap(Marker::Square, ColorOf(s)));
+            } else if (k == 2) {
+                marker->setObjectName(QString("Shape1(%1)").arg(s));
+                marker->setPixmap(MarkerPixmap(Marker::Circle, ColorOf(s)));
+            }
+            auto* lineLabel = Named(new QLabel(row), QString("Series(%1)").arg(s));
+            lineLabel->setPixmap(LinePixmap(ColorOf(s), s % 2 == 1 ? 3 : 1.5));
+            captions_[static_cast<std::size_t>(s)] =
+                Named(new QLabel(kInitialCaptions[static_cast<std::size_t>(s)], row),
+                      QString("SeriesText(%1)").arg(s));
+            h->addWidget(marker);
+            h->addWidget(lineLabel);
+            h->addWidget(captions_[static_cast<std::size_t>(s)], 1);
+            rows_[static_cast<std::size_t>(s)] = row;
+            grid->addWidget(row, line, 0, 1, 3);
+            ++line;
+        }
+    }
+    return panel;
+}
+
+void FrmPlotResults::ShowRows()
+{
+    for (int s = 0; s < kSeries; ++s) {
+        rows_[static_cast<std::size_t>(s)]->setVisible(state_.RowVisible(s));
+        capacity_->SetSeriesVisible(s, state_.SeriesVisible(s));
+    }
+    for (int i = 0; i < kCaptions; ++i)
+        captions_[static_cast<std::size_t>(i)]->setText(QString::fromStdString(state_.Caption(i)));
+    for (int k = 0; k < kMethods; ++k) {
+        const QSignalBlocker block(methodCheck_[k]);
+        methodCheck_[k]->setChecked(state_.MethodChecked(k));
+        methodCheck_[k]->setEnabled(state_.MethodEnabled(k));
+    }
+}
+
+void FrmPlotResults::PlotCapacity(int optionIndex)
+{
+    std::array<bool, kMethods> selected{true, true, true, true};
+    if (methods_) {
+        const std::array<int, 4> values = methods_();
+        for (int k = 0; k < kMethods; ++k)
+            selected[static_cast<std::size_t>(k)] = values[static_cast<std::size_t>(k)] == 1;
+    }
+    const CapacityAxis axis = CapacityAxisFor(p_);
+    const int n = std::max<int>(p_.NumSteps, 0);
+    capacity_->BeginLoad(kSeries, n);
+    capacity_->SetDepthTitle(QString::fromStdString(axis.depthTitle));
+    capacity_->SetValueTitle(QString::fromStdString(axis.valueTitle));
+    capacity_->SetDepthRange(axis.top, axis.bottom);
+    const ResultsState::Redraw redraw = state_.PlotCapacity(selected);
+    for (int s = 0; s < kSeries; ++s) {
+        if (!redraw.load[static_cast<std::size_t>(s)])
+            continue;
+        const auto points = CapacityPoints(p_, s / 2, s % 2 == 1, optionIndex != 0);
+        for (int i = 0; i < static_cast<int>(points.size()); ++i) {
+            if (const auto& pt = points[static_cast<std::size_t>(i)])
+                capacity_->SetPoint(s, i, pt->first, pt->second);
+            else
+                capacity_->HidePoint(s, i);
+        }
+    }
+    ShowRows();
+    capacity_->EndLoad();
+}
+
+void FrmPlotResults::SoilPlot()
+{
+    const auto points = SoilPoints(p_);
+    soil_->BeginLoad(3, static_cast<int>(points.size()));
+    soil_->SetLegend(0, "% Sand");
+    soil_->SetLegend(1, "% Silt");
+    soil_->SetLegend(2, "% Clay");
+    soil_->SetLegendVisible(true);
+    soil_->SetSeriesColor(0, QColor(210, 150, 0));
+    soil_->SetSeriesColor(1, QColor(0, 150, 60));
+    soil_->SetSeriesColor(2, QColor(150, 60, 30));
+    soil_->SetValueTitle(" Probability of Soil Types");
+    soil_->SetDepthTitle(QString());
+    soil_->SetValueRange(0, 100);
+    soil_->SetDepthBottom(SoilDepthBottom(p_));
+    for (int i = 0; i < static_cast<int>(points.size()); ++i) {
+        const SoilPoint& pt = points[static_cast<std::size_t>(i)];
+        soil_->SetPoint(0, i, pt.depth, pt.sand);
+        soil_->SetPoint(1, i, pt.depth, pt.silt);
+        soil_->SetPoint(2, i, pt.depth, pt.clay);
+    }
+    soil_->EndLoad();
+}
+
+void FrmPlotResults::OnCapacityOption(int n)
+{
+    capacityOption_[0]->setChecked(n == 0);
+    capacityOption_[1]->setChecked(n != 0);
+    state_.ChooseCapacity(n);
+    p_.CapacityMode = static_cast<Integer>(state_.CapacityMode());
+    PlotCapacity(n);
+}
+
+void FrmPlotResults::ToggleDepthElevation()
+{
+    if (auto m = ToggleAxis(p_)) {
+        ShowMessage(dialogs_, this, *m);
+        return;
+    }
+    PlotCapacity(p_.CapacityMode);
+}
+
+void FrmPlotResults::PaintPage(QPainter& painter, const QRectF& page, double px)
+{
+    // Twips on the page: W and H are 0.95 of the page, m the margin unit.
+    const double w = 0.95 * page.width();
+    const double h = 0.95 * page.height();
+    // The margin unit is 100 device pixels' worth of twips over the twips per pixel.
+    const double m = 100.0 * px;
+
+    QFont regular = QApplication::font();
+    regular.setPointSizeF(9);
+    regular.setBold(false);
+    QFont bold = regular;
+    bold.setBold(true);
+
+    painter.save();
+    painter.setPen(QPen(Qt::black, std::max(1.0, 10 * px)));
+    const double frameBottom = std::max(548.72, 4 * m + 433.2 + 216.6);
+    painter.drawRect(QRectF(m * px, m * px, (w - 3 * m) * px, (frameBottom - m) * px));
+    for (const PrintItem& item : PrintHeaderItems(p_, state_.CapacityTitle(), m, w)) {
+        const QFont& font = item.bold ? bold : regular;
+        painter.setFont(font);
+        const QFontMetricsF fm(font, painter.device());
+        painter.drawText(QPointF(item.x * px, item.y * px + fm.ascent()), QString::fromStdString(item.text));
+    }
+
+    // The legend image: the on-screen legend panel, children included.
+    const QPixmap image = legend_->grab();
+    legendCopy_->setPixmap(image);
+    const double legendTop = std::max(1000.0, 4 * m + 722 + 260);
+    double legendWidth = 7200;
+    double legendHeight = image.width() > 0 ? legendWidth * image.height() / image.width() : 720;
+    if (legendHeight > 2600) {
+        legendWidth *= 2600 / legendHeight;
+        legendHeight = 2600;
+    }
+    painter.drawPixmap(QRectF(m * px, legendTop * px, legendWidth * px, legendHeight * px), image,
+                       QRectF(image.rect()));
+
+    // The capacity graph in the left two thirds, below the legend.
+    const double chartTop = std::max(16 * m, legendTop + legendHeight + 100);
+    const QRectF chartRect(m * px, chartTop * px, (2 * w / 3 - m) * px, (h - chartTop) * px);
+    capacity_->PaintInto(painter, chartRect);
+    painter.restore();
+}
+
+void FrmPlotResults::PrintGraphs()
+{
+    // The graphs must have been laid out once to print at full size.
+    capacity_->grab();
+    legend_->grab();
+    dialogs_.Print(this, [this](QPrinter& printer) {
+        QPainter painter;
+        if (!painter.begin(&printer))
+            return;
+        const double px = printer.resolution() / 1440.0;
+        const QRect paint = printer.pageLayout().paintRectPixels(printer.resolution());
+        PaintPage(painter, QRectF(0, 0, paint.width() / px, paint.height() / px), px);
+        painter.end();
+    });
+}
+
+} // namespace quarvex

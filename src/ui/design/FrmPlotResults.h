@@ -1,0 +1,75 @@
+#pragma once
+// The results of a design run: the capacity of every method against depth or
+// elevation, the soil-type probabilities beside it, the project and pile, and
+// a legend of its own. The option buttons choose end bearing or friction; the
+// check boxes show and hide curves without reloading them.
+
+#include "project/Project.h"
+#include "results/ResultsView.h"
+#include "ui/shell/Dialogs.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QPainter;
+class QRadioButton;
+
+namespace quarvex {
+
+class DepthChart;
+
+class FrmPlotResults : public QMainWindow {
+    Q_OBJECT
+public:
+    // The pile design screen's method boxes (0, 1 or 2 each), read at every
+    // redraw; without a source all four methods count as ticked.
+    using MethodSource = std::function<std::array<int, 4>()>;
+
+    FrmPlotResults(Project& project, Dialogs& dialogs, MethodSource methods = {}, QWidget* parent = nullptr);
+
+    DepthChart* CapacityChart() const { return capacity_; }
+    DepthChart* SoilChart() const { return soil_; }
+    const results::ResultsState& State() const { return state_; }
+
+    // The printed page: header, legend image and the capacity graph.
+    void PaintPage(QPainter& painter, const QRectF& pageTwipsRect, double pixelsPerTwip);
+
+public slots:
+    // Redraws the capacity graph: 0 end bearing, otherwise friction.
+    void PlotCapacity(int optionIndex);
+    void ToggleDepthElevation();
+    void PrintGraphs();
+
+signals:
+    void backRequested();
+    void correctionRequested();
+    void exitRequested();
+
+private:
+    void SoilPlot();
+    void ShowRows();
+    void OnCapacityOption(int n);
+    QWidget* BuildLegend();
+    QWidget* BuildProjectPanel();
+
+    Project& p_;
+    Dialogs& dialogs_;
+    MethodSource methods_;
+    results::ResultsState state_;
+
+    DepthChart* capacity_ = nullptr;
+    DepthChart* soil_ = nullptr;
+    QRadioButton* capacityOption_[2] = {};
+    QCheckBox* ultimate_ = nullptr;
+    QCheckBox* methodCheck_[4] = {};
+    QWidget* legend_ = nullptr;
+    QLabel* legendCopy_ = nullptr;
+    std::array<QWidget*, results::kSeries> rows_{};
+    std::array<QLabel*, results::kCaptions> captions_{};
+};
+
+} // namespace quarvex

@@ -1,0 +1,76 @@
+#include "DesignFixtures.h"
+
+#include "classification/Classification.h"
+#include "input/Cleaning.h"
+#include "input/Reader.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace quarvex::testing {
+
+Project DesignReadyProject(const std::string& sampleFile, int titleLines)
+{
+    Project p;
+    CreateHistoryLists(p);
+    ResetOpenFileDefaults(p);
+    p.NumTitleLines = static_cast<Integer>(titleLines);
+    p.UnitSystem = kUnitsEnglish;
+    p.DataFileName = std::string(QUARVEX_SAMPLES_DIR) + "/" + sampleFile;
+    p.DataFileNum = NextFreeFileNumber();
+    LoadConeFile(p);
+    if (p.ReadError != False) {
+        p.NumSteps = 0;
+        return p;
+    }
+    InitHeader(p);
+    p.ProjectNumber = "PN-4711";
+    p.Company = "Ostrin Lab";
+    p.ProjectTitle = "Bridge over Bayou Teche";
+    p.CPTStation = "12+50";
+    p.StationOffset = "25 ft Rt";
+    p.StructNo = "S-88";
+    p.ProjectDate = "12/10/2026";
+    p.CPTNo = "CPT-3";
+    p.Latitude = "37.77";
+    p.Longitude = "-122.28";
+    p.Comments = p.FileHeader;
+    CleanReadings(p);
+    if (BuildStepTable(p))
+        p.NumSteps = 0;
+    return p;
+}
+
+Project SmallStepTable(int steps)
+{
+    Project p;
+    CreateHistoryLists(p);
+    ResetOpenFileDefaults(p);
+    InitHeader(p);
+    p.UnitSystem = kUnitsEnglish;
+    p.StepSize = 0.328F;
+    p.NumSteps = static_cast<Integer>(steps);
+    for (Array1<Single>* a : {&p.StepDepth, &p.StepTip, &p.StepSleeve, &p.StepElev, &p.StepRatio, &p.PctSand,
+                              &p.PctSilt, &p.PctClay})
+        a->Redim(steps);
+    for (int i = 1; i <= steps; ++i) {
+        p.StepDepth[i] = 0.164F + 0.328F * static_cast<Single>(i - 1);
+        p.StepTip[i] = 10.0F + 0.1F * static_cast<Single>(i);
+        p.StepSleeve[i] = 0.2F;
+        p.StepRatio[i] = 2;
+        p.PctSand[i] = 40;
+        p.PctSilt[i] = 40;
+        p.PctClay[i] = 20;
+    }
+    return p;
+}
+
+std::string ReadWholeFile(const QString& path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace quarvex::testing

@@ -1,0 +1,34 @@
+#pragma once
+// Soundings for the design screen tests, brought to the design screen's door
+// as the screens before it do: read, cleaned, the step table classified.
+
+#include "project/Project.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+namespace quarvex::testing {
+
+inline const char* const kSample11 = "11_us_alameda_ALC017_ft-tsf_spaces.txt";
+inline const char* const kSample12 = "12_us_alameda_ALC008_ft-tsf_tab.txt";
+
+// A real English-unit sounding from the samples with project information
+// filled in; NumSteps is 0 when it could not be read.
+Project DesignReadyProject(const std::string& sampleFile, int titleLines);
+
+// A made-up table of `steps` steps of 0.328 ft with tips rising with depth.
+Project SmallStepTable(int steps);
+
+std::string ReadWholeFile(const QString& path);
+
+template <class T> T* Find(QWidget& root, const QString& name)
+{
+    if (root.objectName() == name)
+        if (auto* self = qobject_cast<T*>(&root))
+            return self;
+    return root.findChild<T*>(name);
+}
+
+} // namespace quarvex::testing

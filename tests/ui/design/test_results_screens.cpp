@@ -1,0 +1,320 @@
+// The results screen and the correction screen on the results of a real run.
+
+#include "DesignFixtures.h"
+
+#include "design/DesignRun.h"
+#include "design/PileChecks.h"
+#include "results/Corrections.h"
+#include "ui/charts/DepthChart.h"
+#include "ui/design/FrmCorrection.h"
+#include "ui/design/FrmPlotResults.h"
+#include "ui/shell/FakeDialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace quarvex;
+using namespace quarvex::testing;
+
+namespace {
+
+struct NoQuestions : DesignQuestions {
+    bool EnterSoilLayers(Project&) override { return true; }
+    void ChooseTipOption(Project& p) override { p.TipOption = 0; }
+};
+
+// Sample 11 designed for a 14-inch square pile from 10 to 60 ft.
+class ResultsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        p = DesignReadyProject(kSample11, 9);
+        ASSERT_GT(p.NumSteps, 100);
+        p.PileType = 9;
+        p.PileShape = 0;
+        p.PileSizeText = "14";
+        p.PileSize = 14.0F / 12;
+        p.PileTopDepth = 10;
+        p.PileTipDepth = 60;
+        p.OutputFileName = dir.filePath("out.dat").toStdString();
+        NoQuestions q;
+        DesignRunInputs in;
+        in.topText = "10";
+        const DesignRunResult r = RunDesign(p, in, q);
+        ASSERT_EQ(r.outcome, DesignOutcome::Completed);
+    }
+
+    // Number of drawn points of a capacity series.
+    static int Drawn(const FrmPlotResults& s, int series) { return s.CapacityChart()->Points(series).size(); }
+
+    int Inside() const
+    {
+        int n = 0;
+        for (int i = 1; i <= p.NumSteps; ++i)
+            n += p.LcpcEndBearing[i] != 0 ? 1 : 0;
+        return n;
+    }
+
+    QTemporaryDir dir;
+    Project p;
+    FakeDialogs dialogs;
+};
+
+QAction* Key(QWidget& w, const char* key)
+{
+    return w.findChild<QAction*>(key);
+}
+
+} // namespace
+
+TEST_F(ResultsTest, LoadShowsEveryTickedMethod)
+{
+    p.CorrectionState = 2;
+    p.EndBearingFactor = 3;
+    FrmPlotResults s(p, dialogs);
+    EXPECT_EQ(s.windowTitle().toStdString(), "CPT Data -  File:  " + p.DataFileName);
+    EXPECT_EQ(p.CorrectionState, 0);
+    EXPECT_EQ(p.EndBearingFactor, 1.0F);
+    EXPECT_EQ(p.CapacityMode, 0);
+    EXPECT_EQ(Find<QLabel>(s, "Label1(0)")->text(), "Pile Shape: Square");
+    EXPECT_EQ(Find<QLabel>(s, "Label1(1)")->text(), "Pile Diameter: 14");
+    EXPECT_EQ(Find<QLineEdit>(s, "TxtProjNum")->text(), "PN-4711");
+    EXPECT_EQ(Find<QLineEdit>(s, "TxtElevation")->text(), "");
+
+    const DepthChart* chart = s.CapacityChart();
+    EXPECT_EQ(chart->DepthTitle(), "Depth (ft)");
+    EXPECT_EQ(chart->ValueTitle(), "Predicted Pile Capacity (tons)");
+    EXPECT_EQ(chart->Legend(5), "de Ruiter and Beringen Ultimate Capacity");
+    for (int sr = 0; sr < 8; ++sr)
+        EXPECT_TRUE(s.State().SeriesVisible(sr)) << sr;
+    // Steps outside the pile carry 0 and are not drawn.
+    EXPECT_EQ(Drawn(s, 0), Inside());
+    EXPECT_GT(Inside(), 100);
+    EXPECT_LT(Inside(), p.NumSteps / 2);
+    EXPECT_EQ(Find<QLabel>(s, "SeriesText(2)")->text(), "Schmertmann  End Bearing");
+    EXPECT_EQ(s.SoilChart()->PointCount(), p.NumSteps);
+    EXPECT_EQ(s.SoilChart()->Legend(0), "% Sand");
+}
+
+// A method not ticked on the design screen: no curves, no rows, a disabled box.
+TEST_F(ResultsTest, VisibilityAndCaptions)
+{
+    FrmPlotResults s(p, dialogs, [] { return std::array<int, 4>{1, 2, 0, 1}; });
+    for (const char* name : {"SchmertCheck", "DeRuiterCheck"}) {
+        auto* box = Find<QCheckBox>(s, name);
+        EXPECT_FALSE(box->isChecked()) << name;
+        EXPECT_FALSE(box->isEnabled()) << name;
+    }
+    EXPECT_TRUE(Find<QCheckBox>(s, "LCPCCheck")->isEnabled());
+    auto rowShown = [&](int i) { return !Find<QWidget>(s, QString("LegendRow(%1)").arg(i))->isHidden(); };
+    for (int i : {2, 3, 4, 5}) {
+        EXPECT_FALSE(rowShown(i)) << i;
+        EXPECT_FALSE(s.State().SeriesVisible(i)) << i;
+    }
+    EXPECT_TRUE(rowShown(0));
+    EXPECT_TRUE(rowShown(7));
+
+    // Ultimate off hides the four ultimate curves; on again shows the ticked ones.
+    Find<QCheckBox>(s, "UltimateCheck")->click();
+    for (int i : {1, 3, 5, 7})
+        EXPECT_FALSE(rowShown(i)) << i;
+    Find<QCheckBox>(s, "LCPCCheck")->click();
+    EXPECT_FALSE(rowShown(0));
+    Find<QRadioButton>(s, "CapacityOption(1)")->click();
+    EXPECT_EQ(p.CapacityMode, 1);
+    Find<QCheckBox>(s, "UltimateCheck")->click();
+    EXPECT_TRUE(rowShown(7));
+    EXPECT_FALSE(rowShown(1));
+    // The method ticked again shows friction, the capacity now chosen.
+    Find<QCheckBox>(s, "LCPCCheck")->click();
+    EXPECT_TRUE(rowShown(0));
+    const auto points = s.CapacityChart()->Points(0);
+    ASSERT_FALSE(points.isEmpty());
+    int deepest = 0;
+    for (int i = 1; i <= p.NumSteps; ++i)
+        if (p.LcpcFriction[i] != 0)
+            deepest = i;
+    EXPECT_FLOAT_EQ(static_cast<float>(points.last().y()), p.LcpcFriction[deepest]);
+
+    EXPECT_EQ(Find<QLabel>(s, "SeriesText(0)")->text(), "LCPC Frictional Capacity");
+    EXPECT_EQ(Find<QLabel>(s, "SeriesText(6)")->text(), "Avg Frictional Capacity");
+    Find<QRadioButton>(s, "CapacityOption(0)")->click();
+    EXPECT_EQ(Find<QLabel>(s, "SeriesText(6)")->text(), "Avg End Bearing");
+    EXPECT_EQ(Find<QLabel>(s, "SeriesText(8)")->text(), "LCPC ");
+}
+
+TEST_F(ResultsTest, ToggleAndElevation)
+{
+    FrmPlotResults s(p, dialogs);
+    Key(s, "Toggle")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0].text, " Elevation data was not entered in Project Information Form ");
+    EXPECT_EQ(dialogs.messages[0].caption, " Data Plot Message");
+    EXPECT_EQ(p.DepthAxisMode, 1);
+
+    p.GroundElevation = 10;
+    FrmPlotResults e(p, dialogs);
+    Key(e, "Toggle")->trigger();
+    EXPECT_EQ(p.DepthAxisMode, -1);
+    EXPECT_EQ(e.CapacityChart()->DepthTitle(), "Elevation (ft)");
+    const auto pts = e.CapacityChart()->Points(0);
+    ASSERT_FALSE(pts.isEmpty());
+    int first = 0;
+    for (int i = p.NumSteps; i >= 1; --i)
+        if (p.LcpcEndBearing[i] != 0)
+            first = i;
+    EXPECT_FLOAT_EQ(static_cast<float>(pts.first().x()), 10.0F - p.StepDepth[first]);
+    // The soil graph stays in depth.
+    EXPECT_GT(e.SoilChart()->Points(0).first().x(), 100);
+    p.DepthAxisMode = 1;
+}
+
+TEST_F(ResultsTest, PrintsHeaderLegendAndChart)
+{
+    FrmPlotResults s(p, dialogs);
+    s.resize(1400, 900);
+    dialogs.pdfPath = dir.filePath("results.pdf");
+    Key(s, "Print")->trigger();
+    ASSERT_EQ(dialogs.printCount, 1);
+    QProcess text;
+    text.start("pdftotext", {"-layout", dialogs.pdfPath, "-"});
+    if (!text.waitForFinished(30000))
+        GTEST_SKIP() << "pdftotext not available";
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* expected : {"Project Number:", "PN-4711", "Title: Bridge over Bayou Teche",
+                                 "Parish:", "End Bearing & Ultimate Capacity", "Pile Diameter: 14", "Square",
+                                 "CPT No:", "Predicted Pile Capacity (tons)"})
+        EXPECT_TRUE(page.contains(expected)) << expected << "\n" << page.toStdString();
+    EXPECT_FALSE(Find<QLabel>(s, "Picture2")->pixmap().isNull());
+}
+
+TEST_F(ResultsTest, ExitAndMovesAreSignals)
+{
+    FrmPlotResults s(p, dialogs);
+    int back = 0, correction = 0, exit = 0;
+    QObject::connect(&s, &FrmPlotResults::backRequested, [&] { ++back; });
+    QObject::connect(&s, &FrmPlotResults::correctionRequested, [&] { ++correction; });
+    QObject::connect(&s, &FrmPlotResults::exitRequested, [&] { ++exit; });
+    for (const char* key : {"Back", "Correction", "Exit"})
+        Key(s, key)->trigger();
+    EXPECT_EQ(back + correction + exit, 3);
+    EXPECT_EQ(Key(s, "Toggle")->text(), "Depth / Elevation");
+    EXPECT_EQ(Key(s, "Correction")->text(), "Correction Factor");
+}
+
+// The correction table end to end: overlapping ranges (the later row wins),
+// zero factors leave gaps, reopening after Submit and after Cancel.
+TEST_F(ResultsTest, CorrectionTable)
+{
+    FrmPlotResults results(p, dialogs);
+    auto open = [&] {
+        auto* c = new FrmCorrection(p, dialogs);
+        QObject::connect(c, &FrmCorrection::correctionsApplied, &results,
+                         [&] { results.PlotCapacity(p.CapacityMode); });
+        c->setAttribute(Qt::WA_DeleteOnClose);
+        c->show();
+        return c;
+    };
+
+    FrmCorrection* c = open();
+    EXPECT_EQ(c->windowTitle(), "Correction Factor");
+    QTableWidget* grid = c->Table();
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "No.");
+    EXPECT_EQ(grid->horizontalHeaderItem(4)->text(), "Frictional capacity Factor");
+    EXPECT_EQ(grid->rowCount(), 1);
+    EXPECT_FALSE(grid->isEnabled());
+    EXPECT_EQ(p.CorrectionState, kWholeDepthCorrection);
+
+    Find<QRadioButton>(*c, "CorrectionOption(1)")->click();
+    EXPECT_TRUE(grid->isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>(*c, "EndText")->isEnabled());
+    auto* combo = Find<QComboBox>(*c, "ComboSoil");
+    auto choose = [&](int rows) {
+        combo->setCurrentIndex(rows - 1);
+        emit combo->activated(rows - 1);
+    };
+    choose(3);
+    EXPECT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(grid->item(2, 0)->text(), "3");
+    choose(2);
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(c->Form().RowCount(), 2);
+
+    const char* cells[2][4] = {{"0", "30", "1.2", "0.8"}, {"20", "40", "0", "1"}};
+    auto* editor = Find<QLineEdit>(*c, "txtFlexGridCell");
+    for (int r = 1; r <= 2; ++r)
+        for (int col = 1; col <= 4; ++col) {
+            c->EditCell(r, col);
+            EXPECT_TRUE(editor->isVisible());
+            editor->clear();
+            QTest::keyClicks(editor, cells[r - 1][col - 1]);
+        }
+    EXPECT_EQ(grid->item(1, 2)->text(), "40");
+    QTest::mouseClick(Find<QPushButton>(*c, "Command2"), Qt::LeftButton);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(p.CorrectionState, kRangeCorrection);
+    EXPECT_EQ(p.HistList8().Count(), 2);
+
+    for (int i = 1; i <= p.NumSteps; ++i) {
+        const Single d = p.StepDepth[i];
+        const Single eb = d >= 20 && d <= 40 ? 0.0F
+                          : d <= 30          ? static_cast<Single>(1.2F * double(p.LcpcEndBearing[i]))
+                                             : p.LcpcEndBearing[i];
+        ASSERT_EQ(p.CorrLcpcEndBearing[i], eb) << d;
+        ASSERT_EQ(p.CorrLcpcUltimate[i], p.CorrLcpcEndBearing[i] + p.CorrLcpcFriction[i]);
+    }
+    // The zeroed stretch leaves no points of the end-bearing curve there.
+    for (const QPointF& pt : results.CapacityChart()->Points(0))
+        EXPECT_FALSE(pt.x() >= 20.0 && pt.x() <= 40.0) << pt.x();
+
+    c = open();
+    combo = Find<QComboBox>(*c, "ComboSoil");
+    EXPECT_EQ(combo->currentText(), "2");
+    EXPECT_EQ(c->Table()->rowCount(), 2);
+    EXPECT_EQ(c->Table()->item(1, 1)->text(), "20");
+    EXPECT_EQ(c->Table()->item(0, 3)->text(), "1.2");
+    EXPECT_TRUE(Find<QRadioButton>(*c, "CorrectionOption(1)")->isChecked());
+    Find<QPushButton>(*c, "Command1")->click();
+    EXPECT_EQ(p.CorrectionState, kNoCorrection);
+
+    c = open();
+    EXPECT_EQ(c->Table()->rowCount(), 1);
+    EXPECT_EQ(c->Table()->item(0, 1)->text(), "");
+    EXPECT_TRUE(Find<QRadioButton>(*c, "CorrectionOption(0)")->isChecked());
+
+    // Whole-depth factors, and a refused entry keeps the screen open.
+    auto* end = Find<QLineEdit>(*c, "EndText");
+    end->clear();
+    QTest::keyClicks(end, "-1");
+    Find<QPushButton>(*c, "Command2")->click();
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0].text, "Negative numbers are not allowed for correction factor");
+    EXPECT_TRUE(c->isVisible());
+    end->clear();
+    QTest::keyClicks(end, "2");
+    Find<QPushButton>(*c, "Command2")->click();
+    EXPECT_EQ(p.CorrectionState, kWholeDepthCorrection);
+    const auto pts = results.CapacityChart()->Points(0);
+    ASSERT_FALSE(pts.isEmpty());
+    int first = 0;
+    for (int i = p.NumSteps; i >= 1; --i)
+        if (p.LcpcEndBearing[i] != 0)
+            first = i;
+    EXPECT_FLOAT_EQ(static_cast<float>(pts.first().y()), static_cast<float>(2.0 * p.LcpcEndBearing[first]));
+
+    // Closing by the frame drops the correction, as Cancel does.
+    c = open();
+    c->close();
+    EXPECT_EQ(p.CorrectionState, kNoCorrection);
+}
