@@ -7,7 +7,7 @@
 
 namespace quarvex {
 
-void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmannBox)
+void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmannBox, const StepSoil* soil)
 {
     const Single d = p.PileEqDiameter;
     const Single t = p.StepDepth[i];
@@ -26,14 +26,8 @@ void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmann
     zone.begin = std::max(zone.begin, FirstDeeper(p.StepDepth, p.NumSteps, topCutoff));
     if (zone.count() == 0)
         throw DesignError("de Ruiter soil zone holds no step");
-    Single sandSum = 0, siltClaySum = 0;
-    for (int j = zone.begin; j < zone.end; ++j) {
-        const SoilFractions f = StepFractions(p, j);
-        sandSum = sandSum + f.sand;
-        siltClaySum = siltClaySum + f.siltClay;
-    }
-    Single sand = sandSum / static_cast<Single>(zone.count());
-    Single siltClay = siltClaySum / static_cast<Single>(zone.count());
+    Single sand, siltClay;
+    ZoneSoilMeans(p, soil, zone.begin, zone.end, sand, siltClay);
     ApplyClayOverride(sand, siltClay);
 
     p.DeRuiterEndBearing[i] = sandBearing * sand + clayBearing * siltClay;
@@ -71,13 +65,13 @@ Single DeRuiterStepFriction(const Project& p, int i, const LayerValues* layers)
 }
 
 void RunDeRuiter(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers,
-                 int schmertmannBox)
+                 int schmertmannBox, const StepSoil* soil)
 {
     const int last = p.NumSteps - 1;
     RunMethodFrame(
         p, last, p.DeRuiterEndBearing, p.DeRuiterFriction, p.DeRuiterUltimate,
         [&](int i) {
-            DeRuiterStepEndBearing(p, i, topCutoff, schmertmannBox);
+            DeRuiterStepEndBearing(p, i, topCutoff, schmertmannBox, soil);
             return p.DeRuiterEndBearing[i];
         },
         [&](int i) { return DeRuiterStepFriction(p, i, layers); });

@@ -12,9 +12,10 @@ class OutputWriter;
 // schmertmannBox is the value of the Schmertmann method box (0, 1 or 2): unless it
 // is 1 the Schmertmann end bearing of a step is computed afresh.
 void RunDeRuiter(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers,
-                 int schmertmannBox);
+                 int schmertmannBox, const StepSoil* soil = nullptr);
 
-void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmannBox);
+void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmannBox,
+                            const StepSoil* soil = nullptr);
 Single DeRuiterStepFriction(const Project& p, int i, const LayerValues* layers);
 
 } // namespace quarvex

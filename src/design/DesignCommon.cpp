@@ -98,6 +98,41 @@ SoilFractions StepFractions(const Project& p, int i)
     return f;
 }
 
+StepSoil ComputeStepSoil(const Project& p)
+{
+    StepSoil soil;
+    soil.sand.Redim(p.NumSteps);
+    soil.siltClay.Redim(p.NumSteps);
+    for (int i = 1; i <= p.NumSteps; ++i) {
+        const SoilFractions f = StepFractions(p, i);
+        soil.sand[i] = f.sand;
+        soil.siltClay[i] = f.siltClay;
+    }
+    return soil;
+}
+
+void ZoneSoilMeans(const Project& p, const StepSoil* soil, int begin, int end, Single& sand, Single& siltClay)
+{
+    Single sandSum = 0, siltClaySum = 0;
+    if (soil != nullptr) {
+        const Single* s = soil->sand.data();
+        const Single* c = soil->siltClay.data();
+        for (int j = begin; j < end; ++j) {
+            sandSum = sandSum + s[j - 1];
+            siltClaySum = siltClaySum + c[j - 1];
+        }
+    } else {
+        for (int j = begin; j < end; ++j) {
+            const SoilFractions f = StepFractions(p, j);
+            sandSum = sandSum + f.sand;
+            siltClaySum = siltClaySum + f.siltClay;
+        }
+    }
+    const Single count = static_cast<Single>(end - begin);
+    sand = sandSum / count;
+    siltClay = siltClaySum / count;
+}
+
 LayerValues ComputeLayerValues(const Project& p)
 {
     const int n = p.NumSteps;

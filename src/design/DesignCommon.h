@@ -39,6 +39,18 @@ struct SoilFractions {
 };
 SoilFractions StepFractions(const Project& p, int i);
 
+// The sand and silt+clay fractions of every step, worked out once per run for
+// the soil zones (the same values StepFractions gives).
+struct StepSoil {
+    Array1<Single> sand, siltClay;
+};
+StepSoil ComputeStepSoil(const Project& p);
+
+// Means of the sand and silt+clay fractions over the steps [begin, end), summed
+// in increasing depth; `soil` may be null.
+void ZoneSoilMeans(const Project& p, const StepSoil* soil, int begin, int end, Single& sand,
+                   Single& siltClay);
+
 // silt+clay above the Single 0.8 counts as pure clay.
 inline void ApplyClayOverride(Single& sand, Single& siltClay)
 {

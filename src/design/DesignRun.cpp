@@ -20,9 +20,10 @@ void RunMethodsAndAverage(Project& p, OutputWriter& out, Single topCutoff, int s
         layers = ComputeLayerValues(p);
     const LayerValues* perLayer = layers ? &*layers : nullptr;
 
-    RunLcpc(p, out, topCutoff, perLayer);
+    const StepSoil soil = ComputeStepSoil(p);
+    RunLcpc(p, out, topCutoff, perLayer, &soil);
     RunSchmertmann(p, out, topCutoff, perLayer);
-    RunDeRuiter(p, out, topCutoff, perLayer, schmertmannBox);
+    RunDeRuiter(p, out, topCutoff, perLayer, schmertmannBox, &soil);
 
     for (int i = 1; i <= p.NumSteps; ++i) {
         p.AvgEndBearing[i] = (p.SchmEndBearing[i] + p.LcpcEndBearing[i] + p.DeRuiterEndBearing[i]) / 3;

@@ -70,7 +70,7 @@ Single LcpcSandFriction(int curve, Single qMPa)
     return CurveValue(kSand3, 3, 0.127, qMPa);
 }
 
-void LcpcStepEndBearing(Project& p, int i, Single topCutoff)
+void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soil)
 {
     const Single b = p.PileSize;
     const Single lo = static_cast<Single>(p.StepDepth[i] - 1.5 * b);
@@ -101,17 +101,11 @@ void LcpcStepEndBearing(Project& p, int i, Single topCutoff)
     const Single qeq = kept > 0 ? keptSum / static_cast<Single>(kept) : qca;
 
     // Soil of the zone, from the steps themselves.
-    const ZoneRange soil = ZoneBetween(p.StepDepth, p.NumSteps, lo, hi);
-    if (soil.count() == 0)
+    const ZoneRange zoneSteps = ZoneBetween(p.StepDepth, p.NumSteps, lo, hi);
+    if (zoneSteps.count() == 0)
         throw DesignError("LCPC soil zone holds no step");
-    Single sandSum = 0, siltClaySum = 0;
-    for (int j = soil.begin; j < soil.end; ++j) {
-        const SoilFractions f = StepFractions(p, j);
-        sandSum = sandSum + f.sand;
-        siltClaySum = siltClaySum + f.siltClay;
-    }
-    Single sand = sandSum / static_cast<Single>(soil.count());
-    Single siltClay = siltClaySum / static_cast<Single>(soil.count());
+    Single sand, siltClay;
+    ZoneSoilMeans(p, soil, zoneSteps.begin, zoneSteps.end, sand, siltClay);
     ApplyClayOverride(sand, siltClay);
 
     const Single kb = static_cast<Single>(0.6 * siltClay + 0.375 * sand);
@@ -156,12 +150,12 @@ Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers)
     return static_cast<Single>(f * 1000 * 0.01044 * p.PilePerimeter * p.StepSize);
 }
 
-void RunLcpc(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers)
+void RunLcpc(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers, const StepSoil* soil)
 {
     RunMethodFrame(
         p, p.NumSteps, p.LcpcEndBearing, p.LcpcFriction, p.LcpcUltimate,
         [&](int i) {
-            LcpcStepEndBearing(p, i, topCutoff);
+            LcpcStepEndBearing(p, i, topCutoff, soil);
             return p.LcpcEndBearing[i];
         },
         [&](int i) { return LcpcStepFriction(p, i, layers); });

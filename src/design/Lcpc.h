@@ -10,9 +10,10 @@ class OutputWriter;
 // Fills LcpcEndBearing, LcpcFriction, LcpcUltimate over the analysis range and
 // appends the "LCPC Method" table. `layers` holds the per-layer means when
 // AutoLayers is False.
-void RunLcpc(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers);
+void RunLcpc(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers,
+             const StepSoil* soil = nullptr);
 
-void LcpcStepEndBearing(Project& p, int i, Single topCutoff);
+void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soil = nullptr);
 Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers);
 
 // Friction curve number for a tip resistance in ksf: clay 1..2, sand 1..3.

@@ -1,9 +1,12 @@
 #include "design/OutputFile.h"
 
+#include "design/ListingText.h"
 #include "design/Zones.h"
 #include "project/NumberText.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace quarvex {
 
@@ -88,29 +91,60 @@ void ZoneLine::NextZone()
     }
     // Blanks up to the start of the next zone; an item that filled its zone
     // completely is followed directly by the next (its own trailing blank parts them).
-    const std::size_t col = line_.size();
+    const std::size_t col = out_->size() - start_;
     const std::size_t next = (col + kZoneWidth - 1) / kZoneWidth * kZoneWidth;
-    line_.append(next - col, ' ');
+    out_->append(next - col, ' ');
 }
 
 ZoneLine& ZoneLine::Number(Single v)
 {
     NextZone();
-    line_ += ListingForm(v);
+    AppendListingForm(*out_, v);
     return *this;
 }
 
 ZoneLine& ZoneLine::Text(const std::string& s)
 {
     NextZone();
-    line_ += s;
+    *out_ += s;
     return *this;
 }
 
-std::string OutputHeaderText(const Project& p)
+namespace {
+
+// A line whose first item, the step depth, is already in its listing form.
+void DepthLine(std::string& t, const std::string& depth, std::initializer_list<Single> values)
+{
+    ZoneLine line(t);
+    line.Text(depth);
+    for (Single v : values)
+        line.Number(v);
+    t += kCrLf;
+}
+
+// The listing form of every step depth, written six times per run.
+std::vector<std::string> DepthTexts(const Project& p)
+{
+    std::vector<std::string> texts(static_cast<std::size_t>(std::max<int>(p.NumSteps, 0)));
+    for (int i = 1; i <= p.NumSteps; ++i)
+        AppendListingForm(texts[static_cast<std::size_t>(i - 1)], p.StepDepth[i]);
+    return texts;
+}
+
+void TextLine(std::string& t, std::initializer_list<const char*> items)
+{
+    ZoneLine line(t);
+    for (const char* s : items)
+        line.Text(s);
+    t += kCrLf;
+}
+
+} // namespace
+
+std::string OutputHeaderText(const Project& p, const std::vector<std::string>& depths)
 {
     std::string t;
-    t.reserve(static_cast<std::size_t>(p.NumSteps) * 90 + 1024);
+    t.reserve(static_cast<std::size_t>(p.NumSteps) * 100 + 1024);
     t += "Date: " + ToAnsi(p.ProjectDate) + kCrLf;
     t += "Project Number: " + ToAnsi(p.ProjectNumber) + "\tCompany: " + ToAnsi(p.Company) + kCrLf;
     t += "Project Title: " + ToAnsi(p.ProjectTitle) + kCrLf;
@@ -126,51 +160,46 @@ std::string OutputHeaderText(const Project& p)
     t += "Depth\tQ_Tip\tQ_Sleeve";
     t += kCrLf;
     t += kCrLf;
-    for (int i = 1; i <= p.NumSteps; ++i) {
-        t += ZoneLine().Number(p.StepDepth[i]).Number(p.StepTip[i]).Number(p.StepSleeve[i]).str();
-        t += kCrLf;
-    }
+    for (int i = 1; i <= p.NumSteps; ++i)
+        DepthLine(t, depths[static_cast<std::size_t>(i - 1)], {p.StepTip[i], p.StepSleeve[i]});
     t += kCrLf;
     t += " Classification Data ";
     t += kCrLf;
     t += kDashes;
     t += kCrLf;
-    t += ZoneLine().Text("Depth").Text("%Sand").Text("%Silt").Text("%Clay").str();
+    TextLine(t, {"Depth", "%Sand", "%Silt", "%Clay"});
     t += kCrLf;
+    for (int i = 1; i <= p.NumSteps; ++i)
+        DepthLine(t, depths[static_cast<std::size_t>(i - 1)], {p.PctSand[i], p.PctSilt[i], p.PctClay[i]});
+    return t;
+}
+
+std::string OutputHeaderText(const Project& p)
+{
+    return OutputHeaderText(p, DepthTexts(p));
+}
+
+std::string MethodSectionText(const Project& p, const std::string& title, const Array1<Single>& endBearing,
+                              const Array1<Single>& friction, const Array1<Single>& ultimate,
+                              const std::vector<std::string>& depths)
+{
+    const ZoneRange range = ZoneBetween(p.StepDepth, p.NumSteps - 1, p.PileTopDepth, p.PileTipDepth);
+    std::string t;
+    t.reserve(static_cast<std::size_t>(range.count()) * 60 + 128);
     t += kCrLf;
-    for (int i = 1; i <= p.NumSteps; ++i) {
-        t += ZoneLine()
-                 .Number(p.StepDepth[i])
-                 .Number(p.PctSand[i])
-                 .Number(p.PctSilt[i])
-                 .Number(p.PctClay[i])
-                 .str();
-        t += kCrLf;
-    }
+    t += ToAnsi(title) + kCrLf;
+    t += kCrLf;
+    TextLine(t, {"D", "EndBearing", "Friction", "Ultimate"});
+    t += kCrLf;
+    for (int i = range.begin; i < range.end; ++i)
+        DepthLine(t, depths[static_cast<std::size_t>(i - 1)], {endBearing[i], friction[i], ultimate[i]});
     return t;
 }
 
 std::string MethodSectionText(const Project& p, const std::string& title, const Array1<Single>& endBearing,
                               const Array1<Single>& friction, const Array1<Single>& ultimate)
 {
-    std::string t;
-    t += kCrLf;
-    t += ToAnsi(title) + kCrLf;
-    t += kCrLf;
-    t += ZoneLine().Text("D").Text("EndBearing").Text("Friction").Text("Ultimate").str();
-    t += kCrLf;
-    t += kCrLf;
-    const ZoneRange range = ZoneBetween(p.StepDepth, p.NumSteps - 1, p.PileTopDepth, p.PileTipDepth);
-    for (int i = range.begin; i < range.end; ++i) {
-        t += ZoneLine()
-                 .Number(p.StepDepth[i])
-                 .Number(endBearing[i])
-                 .Number(friction[i])
-                 .Number(ultimate[i])
-                 .str();
-        t += kCrLf;
-    }
-    return t;
+    return MethodSectionText(p, title, endBearing, friction, ultimate, DepthTexts(p));
 }
 
 OutputWriter::~OutputWriter()
@@ -202,7 +231,8 @@ std::optional<Message> OutputWriter::WriteOutputHeader(const Project& p)
     file_ = std::fopen(fileName_.c_str(), "wb");
     if (file_ == nullptr)
         return refuse();
-    Put(OutputHeaderText(p));
+    depths_ = DepthTexts(p);
+    Put(OutputHeaderText(p, depths_));
     if (failed_ || std::fflush(file_) != 0)
         return refuse();
     return std::nullopt;
@@ -213,7 +243,7 @@ void OutputWriter::WriteMethodSection(const std::string& title, const Array1<Sin
 {
     if (project_ == nullptr)
         return;
-    Put(MethodSectionText(*project_, title, endBearing, friction, ultimate));
+    Put(MethodSectionText(*project_, title, endBearing, friction, ultimate, depths_));
 }
 
 Message OutputWriter::CloseOutputFile()
@@ -227,6 +257,7 @@ Message OutputWriter::CloseOutputFile()
         file_ = nullptr;
     }
     project_ = nullptr;
+    depths_.clear();
     if (!ok) {
         failed_ = true;
         return CriticalMessage(kMsgWriteFailed + fileName_);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quarvex {
 
@@ -20,15 +21,23 @@ inline constexpr const char* kMsgWriteFailed = "Could not write to file: ";
 inline constexpr const char* kExportCaption = " Data Export to Text File";
 
 // Lines of print zones: each item starts at the next zone (columns 1, 15, 29, 43).
+// Writes into its own text, or appends one line to a text being built.
 class ZoneLine {
 public:
+    ZoneLine() : out_(&own_) {}
+    explicit ZoneLine(std::string& into) : out_(&into), start_(into.size()) {}
+    ZoneLine(const ZoneLine&) = delete;
+    ZoneLine& operator=(const ZoneLine&) = delete;
+
     ZoneLine& Number(Single v);
     ZoneLine& Text(const std::string& s);
-    const std::string& str() const { return line_; }
+    const std::string& str() const { return own_; }
 
 private:
     void NextZone();
-    std::string line_;
+    std::string own_;
+    std::string* out_;
+    std::size_t start_ = 0;
     bool first_ = true;
 };
 
@@ -70,6 +79,7 @@ private:
     std::string fileName_;
     const Project* project_ = nullptr;
     bool failed_ = false;
+    std::vector<std::string> depths_;
 };
 
 // The whole header text (lines 1 to 10 and the two listings), for tests and tools.
@@ -77,5 +87,11 @@ std::string OutputHeaderText(const Project& p);
 // One capacity table as it is appended.
 std::string MethodSectionText(const Project& p, const std::string& title, const Array1<Single>& endBearing,
                               const Array1<Single>& friction, const Array1<Single>& ultimate);
+
+// The same, with the listing forms of the step depths already made.
+std::string OutputHeaderText(const Project& p, const std::vector<std::string>& depths);
+std::string MethodSectionText(const Project& p, const std::string& title, const Array1<Single>& endBearing,
+                              const Array1<Single>& friction, const Array1<Single>& ultimate,
+                              const std::vector<std::string>& depths);
 
 } // namespace quarvex

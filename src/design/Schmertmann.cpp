@@ -3,26 +3,57 @@
 #include "design/OutputFile.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace quarvex {
 
-Single MinimumPathZoneValue(const Array1<Single>& values, int first, int last)
+namespace {
+
+// Scratch space for one zone: on the stack for the usual zone sizes.
+class Scratch {
+public:
+    explicit Scratch(int n)
+    {
+        if (n > static_cast<int>(local_.size())) {
+            heap_.resize(static_cast<std::size_t>(n));
+            data_ = heap_.data();
+        }
+    }
+    Single& operator[](int k) { return data_[k]; }
+
+private:
+    std::array<Single, 256> local_; // filled before it is read
+    std::vector<Single> heap_;
+    Single* data_ = local_.data();
+};
+
+// Adds to `acc`, in increasing depth, the minimum path of values[first..last):
+// at each point the smallest value met climbing up from the bottom of the zone.
+Single AddMinimumPath(Single acc, const Single* values, int first, int last, Scratch& path)
 {
     const int n = last - first;
-    // Minimum met climbing from the bottom of the zone up to each point.
-    thread_local std::vector<Single> path;
-    path.resize(static_cast<std::size_t>(n));
     Single low = values[last - 1];
     for (int k = n - 1; k >= 0; --k) {
         low = std::min(low, values[first + k]);
-        path[static_cast<std::size_t>(k)] = low;
+        path[k] = low;
     }
+    for (int k = 0; k < n; ++k)
+        acc = acc + path[k];
+    return acc;
+}
+
+} // namespace
+
+Single MinimumPathZoneValue(const Array1<Single>& values, int first, int last)
+{
+    const int n = last - first;
+    const Single* v = values.data() - 1; // 1-based
     Single sum = 0;
-    for (int k = 0; k < n; ++k)
-        sum = sum + values[first + k];
-    for (int k = 0; k < n; ++k)
-        sum = sum + path[static_cast<std::size_t>(k)];
+    for (int k = first; k < last; ++k)
+        sum = sum + v[k];
+    Scratch path(n);
+    sum = AddMinimumPath(sum, v, first, last, path);
     return sum / static_cast<Single>(2 * n);
 }
 
@@ -37,30 +68,41 @@ SchmTipParts SchmTipResistances(const Project& p, int i)
     const ZoneRange up = ZoneBetween(p.StepDepth, p.NumSteps, above, t);
     if (up.count() == 0)
         throw DesignError("no step above the tip");
-    thread_local std::vector<Single> path;
-    path.resize(static_cast<std::size_t>(up.count()));
-    Single low = p.StepTip[up.end - 1];
-    for (int k = up.end - 1; k >= up.begin; --k) {
-        low = std::min(low, p.StepTip[k]);
-        path[static_cast<std::size_t>(k - up.begin)] = low;
-    }
-    Single pathSum = 0;
-    for (Single m : path)
-        pathSum = pathSum + m;
     SchmTipParts parts;
-    parts.qc2 = pathSum / static_cast<Single>(up.count());
+    {
+        Scratch path(up.count());
+        const Single sum = AddMinimumPath(0, p.StepTip.data() - 1, up.begin, up.end, path);
+        parts.qc2 = sum / static_cast<Single>(up.count());
+    }
 
     // qc1: the smallest of twelve zone values reaching 0.7 D to 4 D below the tip.
-    // A zone holding no value (shorter than one step) is passed over.
+    // The zones share their top, so the downward sums are running sums of one
+    // walk. A zone holding no value (shorter than one step) is passed over.
+    const Single* q = p.ExtStepTip.data() - 1; // 1-based
     const int top = FirstDeeper(p.ExtStepDepth, p.NumExtSteps, t);
-    bool any = false;
-    Single qc1 = 0;
+    // Zone ends, walking down from the tip: the first index deeper than each bottom.
+    const Single* depth = p.ExtStepDepth.data() - 1; // 1-based
+    int ends[12];
+    int at = top;
     for (int z = 1; z <= 12; ++z) {
         const Single bottom = static_cast<Single>(t + (0.3 * z + 0.4) * d);
-        const int end = FirstDeeper(p.ExtStepDepth, p.NumExtSteps, bottom);
+        while (at <= p.NumExtSteps && !(depth[at] > bottom))
+            ++at;
+        ends[z - 1] = at;
+    }
+    Scratch path(ends[11] - top);
+    bool any = false;
+    Single qc1 = 0;
+    Single down = 0;
+    int walked = top;
+    for (int z = 0; z < 12; ++z) {
+        const int end = ends[z];
+        for (; walked < end; ++walked)
+            down = down + q[walked];
         if (end <= top)
             continue;
-        const Single value = MinimumPathZoneValue(p.ExtStepTip, top, end);
+        const int n = end - top;
+        const Single value = AddMinimumPath(down, q, top, end, path) / static_cast<Single>(2 * n);
         if (!any || value < qc1)
             qc1 = value;
         any = true;

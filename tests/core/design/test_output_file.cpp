@@ -1,3 +1,4 @@
+#include "design/ListingText.h"
 #include "design/OutputFile.h"
 
 #include "DesignFixtures.h"
@@ -6,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
+#include <limits>
+#include <random>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -218,4 +222,36 @@ TEST(OutputFile, WriteFailureAfterTheHeaderIsReported)
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// The writer's own number formatting must give ListingForm's text exactly:
+// random bit patterns, exact ties at the seventh digit, and the edges of the
+// plain and exponent forms.
+TEST(ListingText, SameTextAsListingForm)
+{
+    std::vector<float> values = {0.0F,         -0.0F,          0.5F,
+                                 -0.25F,       0.164F,         12.5F,
+                                 12345678,     9999999.5F,     999999.94F,
+                                 1e-4F,        9.9999997e-5F,  1e-10F,
+                                 1e15F,        3.4e38F,        1e-45F,
+                                 1234.5625F,   0.00012345675F, std::numeric_limits<float>::infinity(),
+                                 std::nanf("")};
+    for (int k = 1; k < 4096; ++k) {
+        values.push_back(static_cast<float>(k) / 16);            // ties such as 1234.5625
+        values.push_back(std::ldexp(static_cast<float>(k), 12)); // large whole numbers
+        values.push_back(std::ldexp(static_cast<float>(k), -20));
+    }
+    std::mt19937 rng(2024);
+    for (int k = 0; k < 300000; ++k) {
+        const std::uint32_t bits = rng();
+        float v;
+        std::memcpy(&v, &bits, sizeof v);
+        values.push_back(v);
+        values.push_back(std::uniform_real_distribution<float>(-1000, 1000)(rng));
+    }
+    for (float v : values) {
+        std::string fast;
+        AppendListingForm(fast, v);
+        ASSERT_EQ(fast, ListingForm(v)) << std::hexfloat << v;
+    }
 }

@@ -1,0 +1,118 @@
+// One design run, and the whole pipeline of the batch command (read, clean,
+// classify, design, write) on a 4000-reading sounding of 260 ft with a 14-inch
+// square pile. Medians over repetitions are the figures to quote.
+#include "classification/Classification.h"
+#include "design/DesignRun.h"
+#include "design/PileChecks.h"
+#include "input/Cleaning.h"
+#include "input/Reader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+using namespace quarvex;
+
+namespace {
+
+std::string SoundingPath()
+{
+    static const std::string path = [] {
+        const auto file = std::filesystem::temp_directory_path() / "quarvex-bench-design-sounding.txt";
+        std::ofstream out(file, std::ios::binary);
+        for (int t = 1; t <= 10; ++t)
+            out << "Benchmark sounding title " << t << "\r\n";
+        char line[96];
+        for (int k = 1; k <= 4000; ++k) {
+            const double depth = k * 0.065;
+            // Soft clay over sand with layers, so that every soil branch is taken.
+            const double base =
+                depth < 80 ? 12 + depth * 0.1 : (depth < 170 ? 90 + depth * 0.3 : 30 + depth * 0.05);
+            const double tip = base + 15 * ((k * 37) % 101) / 100.0;
+            const double sleeve = (depth < 80 ? 0.5 : 0.3) + ((k * 53) % 89) / 200.0;
+            std::snprintf(line, sizeof line, "%8.3f, %9.3f, %7.4f\r\n", depth, tip, sleeve);
+            out << line;
+        }
+        return file.string();
+    }();
+    return path;
+}
+
+std::string OutputPath()
+{
+    return (std::filesystem::temp_directory_path() / "quarvex-bench-design-output.dat").string();
+}
+
+class DefaultAnswers : public DesignQuestions {
+public:
+    bool EnterSoilLayers(Project&) override { return true; }
+    void ChooseTipOption(Project& p) override { p.TipOption = 0; }
+};
+
+// The pile design screen as it loads, and "Analysis" with a 14-inch square pile.
+bool PrepareDesign(Project& p)
+{
+    p.PileType = 9;
+    p.PileShape = 0;
+    p.PileSize = 14.0F / 12;
+    const Single top = ConeTopDepth(p);
+    const Single max = ConeMaxDepth(p);
+    p.PileTopDepth = top;
+    p.PileTipDepth = max;
+    p.OutputFileName = OutputPath();
+    AnalysisInputs in;
+    in.sizeText = "14";
+    return CheckAnalysisInputs(p, in, top, max).ok;
+}
+
+bool WholePipeline(Project& p)
+{
+    ResetOpenFileDefaults(p);
+    p.DataFileName = SoundingPath();
+    LoadConeFile(p);
+    if (p.ReadError != False)
+        return false;
+    InitHeader(p);
+    p.Comments = p.FileHeader;
+    CleanReadings(p);
+    if (BuildStepTable(p))
+        return false;
+    if (!PrepareDesign(p))
+        return false;
+    DefaultAnswers answers;
+    return RunDesign(p, DesignRunInputs{}, answers).exported;
+}
+
+void BM_DesignRun(benchmark::State& state)
+{
+    Project p;
+    if (!WholePipeline(p)) {
+        state.SkipWithError("pipeline failed");
+        return;
+    }
+    DefaultAnswers answers;
+    for (auto _ : state) {
+        const DesignRunResult r = RunDesign(p, DesignRunInputs{}, answers);
+        benchmark::DoNotOptimize(r.exported);
+    }
+    state.counters["steps"] = p.NumSteps;
+}
+BENCHMARK(BM_DesignRun)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_WholePipeline(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Project p;
+        if (!WholePipeline(p)) {
+            state.SkipWithError("pipeline failed");
+            return;
+        }
+        benchmark::DoNotOptimize(p.AvgUltimate.data());
+    }
+}
+BENCHMARK(BM_WholePipeline)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+} // namespace
