@@ -1,6 +1,9 @@
 #include "ui/shell/Navigator.h"
 
 #include "project/Units.h"
+#include "ui/design/FrmCorrection.h"
+#include "ui/design/FrmPileDesign.h"
+#include "ui/design/FrmPlotResults.h"
 #include "ui/plots/FrmPlotConeData.h"
 #include "ui/plots/FrmPlotSoil.h"
 #include "ui/shell/FrmAbout.h"
@@ -14,6 +17,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QStringDecoder>
 #include <QTimer>
 
@@ -399,41 +403,50 @@ void Navigator::OpenSoilPlot()
 
 void Navigator::OpenPileDesign()
 {
-    // PLACEHOLDER until FrmPileDesign exists. It opens over the soil plot, which stays.
-    auto* s = Adopt(
-        pileDesign_,
-        new PlaceholderScreen(QStringLiteral("Velmare Pile Design by Cone Penetration Test [Kemrow-CPT]"),
-                              {QStringLiteral("Back"), QStringLiteral("Other Data"),
-                               QStringLiteral("Analysis"), QStringLiteral("Exit")}),
-        "FrmPileDesign", true);
-    connect(s, &PlaceholderScreen::backRequested, this, &Navigator::PileDesignBack);
-    connect(s, &PlaceholderScreen::otherDataRequested, this, &Navigator::OtherData);
-    connect(s, &PlaceholderScreen::analysisRequested, this, &Navigator::OpenResults);
-    connect(s, &PlaceholderScreen::exitRequested, this, &Navigator::ExitConfirmed);
+    // It opens over the soil plot, which stays.
+    auto* s = Adopt(pileDesign_, new FrmPileDesign(project_, dialogs_), "FrmPileDesign", true);
+    connect(s, &FrmPileDesign::backRequested, this, &Navigator::PileDesignBack);
+    connect(s, &FrmPileDesign::otherDataRequested, this, &Navigator::OtherData);
+    connect(s, &FrmPileDesign::resultsRequested, this, &Navigator::OpenResults);
+    connect(s, &FrmPileDesign::exitRequested, this, &Navigator::ExitConfirmed);
     s->show();
     s->raise();
 }
 
 void Navigator::OpenResultsScreen()
 {
-    // PLACEHOLDER until FrmPlotResults exists. It opens over the design screen, which stays.
-    auto* s = Adopt(
-        results_,
-        new PlaceholderScreen(QStringLiteral("Form: Plot Results"),
-                              {QStringLiteral("Back"), QStringLiteral("Correction"), QStringLiteral("Exit")}),
-        "FrmPlotResults", true);
-    connect(s, &PlaceholderScreen::backRequested, this, &Navigator::ResultsBack);
-    connect(s, &PlaceholderScreen::correctionRequested, this, &Navigator::OpenCorrection);
-    connect(s, &PlaceholderScreen::exitRequested, this, &Navigator::ExitConfirmed);
+    // A new run's results replace the old ones, and a correction screen made
+    // for the old ones goes with them. The results sit over the design screen,
+    // whose method boxes they read at every redraw.
+    Discard(correction_);
+    QPointer<FrmPileDesign> design = qobject_cast<FrmPileDesign*>(pileDesign_);
+    FrmPlotResults::MethodSource methods;
+    if (design != nullptr)
+        methods = [design] {
+            return design != nullptr ? design->MethodValues() : std::array<int, 4>{1, 1, 1, 1};
+        };
+    auto* s = Adopt(results_, new FrmPlotResults(project_, dialogs_, methods), "FrmPlotResults", true);
+    connect(s, &FrmPlotResults::backRequested, this, &Navigator::ResultsBack);
+    connect(s, &FrmPlotResults::correctionRequested, this, &Navigator::OpenCorrection);
+    connect(s, &FrmPlotResults::exitRequested, this, &Navigator::ExitConfirmed);
     s->show();
     s->raise();
 }
 
 void Navigator::OpenCorrectionScreen()
 {
-    // PLACEHOLDER until FrmCorrection exists.
-    auto* s = Adopt(correction_, new PlaceholderScreen(QStringLiteral("Correction Factor"), {}),
-                    "FrmCorrection", false);
+    // Asked again while it is open, it comes to the front as it is.
+    if (correction_ != nullptr) {
+        correction_->show();
+        correction_->raise();
+        correction_->activateWindow();
+        return;
+    }
+    auto* s = Adopt(correction_, new FrmCorrection(project_, dialogs_), "FrmCorrection", false);
+    connect(s, &FrmCorrection::correctionsApplied, this, [this] {
+        if (auto* results = qobject_cast<FrmPlotResults*>(results_))
+            results->PlotCapacity(project_.CapacityMode);
+    });
     s->show();
     s->raise();
 }

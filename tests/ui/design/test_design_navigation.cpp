@@ -1,0 +1,141 @@
+// The whole road from the open-file screen through the design run to the
+// results, the corrections and back, as the navigator carries it out.
+
+#include "DesignFixtures.h"
+
+#include "ui/charts/DepthChart.h"
+#include "ui/design/FrmCorrection.h"
+#include "ui/design/FrmPileDesign.h"
+#include "ui/design/FrmPlotResults.h"
+#include "ui/shell/FakeDialogs.h"
+#include "ui/shell/FrmOpenFile.h"
+#include "ui/shell/Frm_Titles.h"
+#include "ui/shell/Navigator.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace quarvex;
+using namespace quarvex::testing;
+
+namespace {
+
+const QString kEnglish = QStringLiteral(QUARVEX_BUNDLED_SAMPLES_DIR "/english_ft-tsf_comma.txt");
+
+class DesignNavigation : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        nav.StartWithoutSplash();
+        dialogs.openResults.push_back(kEnglish);
+        nav.OpenFileScreen()->findChild<QPushButton*>("CmdOpenFile")->click();
+        nav.OpenFileScreen()->findChild<QPushButton*>("CmdPlot")->click();
+        nav.Titles()->findChild<QPushButton*>("CmdOK")->click();
+        nav.ConePlotNext();
+        nav.SoilPlotNext();
+        design = qobject_cast<FrmPileDesign*>(nav.PileDesign());
+        ASSERT_NE(design, nullptr);
+        // The tip options, when asked, continue with option 1.
+        design->SetModalHook([](QDialog& d) {
+            QDialog* dialog = &d;
+            QTimer::singleShot(0, dialog, [dialog] {
+                if (auto* next = dialog->findChild<QPushButton*>("CmdNext"))
+                    next->click();
+                if (dialog->isVisible())
+                    dialog->reject();
+            });
+        });
+        dialogs.saveResults.push_back(dir.filePath("run.dat"));
+        design->findChild<QRadioButton*>("OptFileSelect")->click();
+        design->findChild<QComboBox*>("CombSection")->setEditText("14");
+    }
+    void TearDown() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    FrmPlotResults* Results() { return qobject_cast<FrmPlotResults*>(nav.Results()); }
+
+    QTemporaryDir dir;
+    Project p;
+    FakeDialogs dialogs;
+    Navigator nav{p, dialogs};
+    FrmPileDesign* design = nullptr;
+};
+
+} // namespace
+
+TEST_F(DesignNavigation, AnalysisResultsCorrectionAndBack)
+{
+    // LCPC is not wanted on the results.
+    design->findChild<QCheckBox*>("ChkMethod(0)")->click();
+    dialogs.messages.clear();
+    design->findChild<QPushButton*>("CmdDesign")->click();
+    ASSERT_NE(Results(), nullptr);
+    EXPECT_NE(nav.PileDesign(), nullptr); // stays underneath
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_NE(dialogs.messages[0].text.find("run.dat"), std::string::npos);
+    EXPECT_FALSE(Results()->findChild<QCheckBox*>("LCPCCheck")->isEnabled());
+    EXPECT_TRUE(Results()->findChild<QCheckBox*>("SchmertCheck")->isChecked());
+
+    // Whole-depth factors double the end bearing on the graph.
+    const auto before = Results()->CapacityChart()->Points(2);
+    ASSERT_FALSE(before.isEmpty());
+    Results()->findChild<QAction*>("Correction")->trigger();
+    auto* correction = qobject_cast<FrmCorrection*>(nav.Correction());
+    ASSERT_NE(correction, nullptr);
+    // Asked again, the same screen comes to the front.
+    Results()->findChild<QAction*>("Correction")->trigger();
+    EXPECT_EQ(nav.Correction(), correction);
+    auto* end = correction->findChild<QLineEdit*>("EndText");
+    end->clear();
+    QTest::keyClicks(end, "2");
+    correction->findChild<QPushButton*>("Command2")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(nav.Correction(), nullptr);
+    const auto after = Results()->CapacityChart()->Points(2);
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_FLOAT_EQ(static_cast<float>(after.first().y()),
+                    static_cast<float>(2.0 * float(before.first().y())));
+
+    // A second run replaces the results and drops the corrections.
+    design->findChild<QPushButton*>("CmdDesign")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(Results(), nullptr);
+    EXPECT_EQ(p.CorrectionState, 0);
+    EXPECT_EQ(Results()->CapacityChart()->Points(2).first().y(), before.first().y());
+
+    // Exit answered No changes nothing; Back returns to the design screen.
+    Results()->findChild<QAction*>("Exit")->trigger();
+    EXPECT_FALSE(nav.Ended());
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().text, "Are you sure you want to Exit the Program?");
+    Results()->findChild<QAction*>("Back")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(nav.Results(), nullptr);
+    ASSERT_NE(nav.PileDesign(), nullptr);
+
+    dialogs.answers.push_back(MsgAnswer::Yes);
+    design->findChild<QPushButton*>("cmdExit")->click();
+    EXPECT_TRUE(nav.Ended());
+}
+
+TEST_F(DesignNavigation, OtherDataGoesToTheFileDialog)
+{
+    dialogs.openResults.push_back(std::nullopt);
+    const auto before = dialogs.openRequests.size();
+    design->findChild<QPushButton*>("CmdData")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(nav.PileDesign(), nullptr);
+    EXPECT_EQ(nav.SoilPlot(), nullptr);
+    ASSERT_NE(nav.OpenFileScreen(), nullptr);
+    EXPECT_EQ(dialogs.openRequests.size(), before + 1);
+    EXPECT_EQ(p.NumTitleLines, 10);
+}
