@@ -183,17 +183,41 @@ FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent
     commands->addWidget(backButton);
     commands->addWidget(cmdDesign_);
 
-    auto* grid = new QGridLayout;
-    grid->addWidget(frame6, 0, 0);
-    grid->addWidget(frame5, 1, 0);
-    grid->addWidget(frame1, 0, 1, 2, 1);
-    grid->addWidget(frame2, 2, 0);
-    grid->addWidget(frame4, 2, 1);
-    grid->addWidget(frame3, 3, 0, 1, 2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    // The pile and the analysis range on the left, what to compute on the
+    // right; the form keeps a readable width on wide screens.
+    for (QLineEdit* box : {txtTop_, txtTip_})
+        box->setMaximumWidth(110);
+    for (QComboBox* list : {combShape_, combType_, combSection_})
+        list->setMinimumWidth(180);
+    l5->setColumnStretch(3, 1);
+    l6->setColumnStretch(3, 1);
+    l2->setColumnStretch(3, 1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(frame2);
+    left->addWidget(frame5);
+    left->addWidget(frame6);
+    left->addWidget(frame3);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(frame1);
+    right->addWidget(frame4);
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addStretch(1);
+    columns->addLayout(left, 3);
+    columns->addSpacing(16);
+    columns->addLayout(right, 2);
+    columns->addStretch(1);
+    auto* form = new QWidget(this);
+    form->setMaximumWidth(1100);
+    auto* formLayout = new QVBoxLayout(form);
+    formLayout->addLayout(columns, 1);
+    formLayout->addSpacing(12);
+    formLayout->addLayout(commands);
+    auto* layout = new QHBoxLayout(this);
     layout->addStretch(1);
-    layout->addLayout(commands);
+    layout->addWidget(form, 8);
+    layout->addStretch(1);
 
     // Load, in the screen's order.
     SizeToScreen(this, 0.8, 0.9);

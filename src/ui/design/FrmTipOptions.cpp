@@ -40,10 +40,10 @@ QPixmap TipFigure()
     g.drawLine(160, 140, 160, 200);
     g.drawLine(155, 140, 165, 140);
     g.drawLine(155, 200, 165, 200);
-    g.drawText(168, 174, "y D");
+    g.drawText(168, 164, "y D");
     g.setPen(QPen(Qt::red, 1.5, Qt::DashDotLine));
-    g.drawLine(10, 170, 250, 170);
-    g.drawText(176, 190, "last reading");
+    g.drawLine(10, 182, 250, 182);
+    g.drawText(12, 176, "last reading");
     g.setPen(Qt::black);
     g.drawText(96, 152, "tip");
     return pix;
