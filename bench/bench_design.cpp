@@ -102,6 +102,24 @@ void BM_DesignRun(benchmark::State& state)
 }
 BENCHMARK(BM_DesignRun)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
+// The same run with the file going to /dev/null: computation and text without the
+// file system's share.
+void BM_DesignRunNoDisk(benchmark::State& state)
+{
+    Project p;
+    if (!WholePipeline(p)) {
+        state.SkipWithError("pipeline failed");
+        return;
+    }
+    p.OutputFileName = "/dev/null";
+    DefaultAnswers answers;
+    for (auto _ : state) {
+        const DesignRunResult r = RunDesign(p, DesignRunInputs{}, answers);
+        benchmark::DoNotOptimize(r.exported);
+    }
+}
+BENCHMARK(BM_DesignRunNoDisk)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
 void BM_WholePipeline(benchmark::State& state)
 {
     for (auto _ : state) {

@@ -72,11 +72,12 @@ std::uint64_t ScaledRounded(std::uint32_t m, int q, int s)
     return static_cast<std::uint64_t>(d);
 }
 
-// The %.7G text of a positive finite value in [1e-10, 1e15); false outside.
-bool SevenDigitsFast(float v, std::string& out)
+// Writes the %.7G text of a positive finite value in [1e-10, 1e15) to `w` and
+// returns its end; nullptr outside that range.
+char* SevenDigitsFast(float v, char* w)
 {
     if (!(v >= 1e-10F && v < 1e15F))
-        return false;
+        return nullptr;
     std::uint32_t bits;
     std::memcpy(&bits, &v, sizeof bits);
     const int biased = static_cast<int>((bits >> 23) & 0xFF);
@@ -103,8 +104,6 @@ bool SevenDigitsFast(float v, std::string& out)
     while (used > 1 && d[used - 1] == '0')
         --used;
 
-    char buf[24];
-    char* w = buf;
     if (e >= -4 && e < 7) {
         if (e >= 0) {
             const int whole = e + 1;
@@ -136,30 +135,35 @@ bool SevenDigitsFast(float v, std::string& out)
         *w++ = static_cast<char>('0' + a / 10);
         *w++ = static_cast<char>('0' + a % 10);
     }
-    out.append(buf, static_cast<std::size_t>(w - buf));
-    return true;
+    return w;
 }
 
 } // namespace
 
 void AppendListingForm(std::string& out, float v)
 {
-    const std::size_t start = out.size();
-    out += std::signbit(v) && v != 0 ? '-' : ' ';
     const float a = std::fabs(v);
+    char buf[32];
+    buf[0] = std::signbit(v) && v != 0 ? '-' : ' ';
+    char* end;
     if (a == 0) {
-        out += "0 ";
-        return;
+        buf[1] = '0';
+        end = buf + 2;
+    } else {
+        end = SevenDigitsFast(a, buf + 1);
+        if (end == nullptr) {
+            out += ListingForm(v);
+            return;
+        }
     }
-    const std::size_t body = out.size();
-    if (!SevenDigitsFast(a, out)) {
-        out.resize(start);
-        out += ListingForm(v);
-        return;
+    *end++ = ' ';
+    // Values below 1 go without the 0 before the point.
+    if (end - buf > 3 && buf[1] == '0' && buf[2] == '.') {
+        buf[1] = buf[0];
+        out.append(buf + 1, static_cast<std::size_t>(end - buf - 1));
+    } else {
+        out.append(buf, static_cast<std::size_t>(end - buf));
     }
-    if (out.size() - body > 1 && out[body] == '0' && out[body + 1] == '.')
-        out.erase(body, 1);
-    out += ' ';
 }
 
 } // namespace quarvex
