@@ -12,7 +12,6 @@
 #include "ui/shell/FrmSplash.h"
 #include "ui/shell/FrmViewFile.h"
 #include "ui/shell/Frm_Titles.h"
-#include "ui/shell/PlaceholderScreen.h"
 #include "ui/shell/ViewerText.h"
 
 #include <QCursor>
@@ -376,12 +375,9 @@ void Navigator::OpenCorrection()
     OpenCorrectionScreen();
 }
 
-// ================================================================ screens of later stages
-// Replace the placeholder in each function with the real screen, e.g.
-//     auto* s = Adopt(conePlot_, new FrmPlotConeData(project_, dialogs_), "FrmPlotConeData", true);
-//     connect(s, &FrmPlotConeData::backRequested, this, &Navigator::ConePlotBack);
-//     ...
-//     s->show();
+// ================================================================ plot, design and results screens
+// Each function creates its screen in its slot (discarding an earlier one) and
+// connects the screen's move signals to the slots above.
 
 void Navigator::OpenConePlot()
 {

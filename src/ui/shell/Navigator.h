@@ -5,9 +5,8 @@
 //
 // Plugging a screen in: every later screen is a QWidget constructed as
 // (Project&, Dialogs&, QWidget* parent = nullptr) that emits signals for its
-// moves. Its Open...() function below creates it with Adopt(), connects its
-// signals to the navigator's slots and shows it. Until a screen exists, its
-// Open...() function shows a PlaceholderScreen with the same signals.
+// moves. Its Open...() function creates it with Adopt(), connects its signals
+// to the navigator's slots and shows it.
 
 #include "project/Project.h"
 #include "ui/shell/Dialogs.h"

@@ -11,7 +11,6 @@
 #include "ui/shell/FrmViewFile.h"
 #include "ui/shell/Frm_Titles.h"
 #include "ui/shell/Navigator.h"
-#include "ui/shell/PlaceholderScreen.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -269,31 +268,6 @@ TEST_F(NavigatorTest, ForwardAndBackThroughThePlotsAndTheDesignScreen)
     EXPECT_EQ(nav.SoilPlot(), nullptr);
     EXPECT_NE(nav.ConePlot(), nullptr);
     EXPECT_FALSE(nav.Ended());
-}
-
-TEST_F(NavigatorTest, ResultsSitOverTheDesignScreen)
-{
-    ReadFile(kEnglish);
-    Plot();
-    TitlesOk();
-    nav.ConePlotNext();
-    nav.SoilPlotNext();
-    // The real results screen needs a finished design run; with the real design
-    // screen in place, its own tests walk this part of the sequence.
-    if (qobject_cast<PlaceholderScreen*>(nav.PileDesign()) == nullptr)
-        GTEST_SKIP() << "the design screen is built";
-    nav.OpenResults();
-    ASSERT_NE(nav.Results(), nullptr);
-    EXPECT_NE(nav.PileDesign(), nullptr);
-    nav.OpenCorrection();
-    EXPECT_NE(nav.Correction(), nullptr);
-    nav.ResultsBack();
-    EXPECT_EQ(nav.Results(), nullptr);
-    EXPECT_EQ(nav.Correction(), nullptr);
-    EXPECT_NE(nav.PileDesign(), nullptr);
-    nav.OpenResults();
-    nav.OtherData();
-    EXPECT_EQ(nav.Results(), nullptr);
 }
 
 TEST_F(NavigatorTest, OtherDataStartsOverWithTheFileDialog)
