@@ -16,6 +16,7 @@
 #include "project/Units.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -151,6 +152,19 @@ bool WriteCsv(const Project& p, const std::string& name)
     return written && closed;
 }
 
+// True when the two names lead to the same file (existing or not).
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec))
+        return true;
+    const auto ca = std::filesystem::weakly_canonical(a, ec);
+    if (ec)
+        return false;
+    const auto cb = std::filesystem::weakly_canonical(b, ec);
+    return !ec && ca == cb;
+}
+
 int Run(const Options& o)
 {
     Project p;
@@ -284,6 +298,18 @@ int main(int argc, char** argv)
     if (options->help) {
         std::cout << HelpText();
         return kExitOk;
+    }
+    // Writing over the sounding would lose it; writing both tables to one file
+    // would lose one of them.
+    const std::string output = options->output.value_or(quarvex::kDefaultOutputFileName);
+    const bool overData =
+        SameFile(output, options->input) || (options->csv && SameFile(*options->csv, options->input));
+    if (overData || (options->csv && SameFile(*options->csv, output))) {
+        std::cerr << "quarvex-batch: "
+                  << (overData ? "the output would replace the data file"
+                               : "--csv and --output name the same file")
+                  << "\nTry 'quarvex-batch --help' for more information.\n";
+        return kExitUsage;
     }
     try {
         return Run(*options);

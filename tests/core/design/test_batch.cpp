@@ -84,6 +84,8 @@ TEST(Batch, HelpAndUsageErrors)
         With({"--layers", "manual:1,2,3,4,5,6,7,8,9,10,11,12"}), // 13 layers
         With({"--output"}),                                      // value missing
         With({kSounding}),                                       // two data files
+        With({"--output", kSounding}),                           // would write over the sounding
+        With({"--output", "a.dat", "--csv", "a.dat"}),           // both to one file
     };
     for (const auto& args : usage) {
         const BatchRun r = RunBatch(dir.dir(), args);
