@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -111,6 +112,19 @@ FrmCorrection::FrmCorrection(Project& project, Dialogs& dialogs, QWidget* parent
 
     form_.Load();
     Refresh();
+}
+
+void FrmCorrection::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (placed_)
+        return;
+    placed_ = true;
+    // Over the middle of the screen, where the results it corrects are.
+    if (QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
 }
 
 void FrmCorrection::Refresh()

@@ -34,6 +34,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -63,6 +64,7 @@ private:
     int editColumn_ = -1;
     bool loadingCell_ = false;
     bool done_ = false;
+    bool placed_ = false;
 };
 
 } // namespace quarvex

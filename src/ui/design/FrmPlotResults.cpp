@@ -23,6 +23,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace quarvex {
 
@@ -422,11 +424,21 @@ void FrmPlotResults::PaintPage(QPainter& painter, const QRectF& page, double px)
     painter.setPen(QPen(Qt::black, std::max(1.0, 10 * px)));
     const double frameBottom = std::max(548.72, 4 * m + 433.2 + 216.6);
     painter.drawRect(QRectF(m * px, m * px, (w - 3 * m) * px, (frameBottom - m) * px));
+    // Items keep their places unless a wider text before them on the same
+    // line would run into them; then they move just clear of it.
+    std::vector<std::pair<double, double>> lineEnds; // (y, right end) in device pixels
     for (const PrintItem& item : PrintHeaderItems(p_, state_.CapacityTitle(), m, w)) {
         const QFont& font = item.bold ? bold : regular;
         painter.setFont(font);
         const QFontMetricsF fm(font, painter.device());
-        painter.drawText(QPointF(item.x * px, item.y * px + fm.ascent()), QString::fromStdString(item.text));
+        const QString text = QString::fromStdString(item.text);
+        const double y = item.y * px;
+        double x = item.x * px;
+        for (const auto& [lineY, end] : lineEnds)
+            if (lineY == y && end > x - fm.averageCharWidth() && end < x + fm.horizontalAdvance(text))
+                x = end + fm.averageCharWidth();
+        painter.drawText(QPointF(x, y + fm.ascent()), text);
+        lineEnds.emplace_back(y, x + fm.horizontalAdvance(text));
     }
 
     // The legend image: the on-screen legend panel, children included.
