@@ -184,7 +184,7 @@ TEST(PlainScan, MethodsGiveTheSameSinglesAsAScanOverAllSteps)
                 ASSERT_EQ(p.LcpcUltimate[i], 0);
                 continue;
             }
-            SCOPED_TRACE(std::to_string(pile.inches) + " inch, step " + std::to_string(i));
+            SCOPED_TRACE(::testing::Message() << pile.inches << " inch, step " << i);
             ASSERT_EQ(p.LcpcEndBearing[i], PlainLcpcEndBearing(p, i, topCutoff));
             lcpc = lcpc + LcpcStepFriction(p, i, nullptr);
             ASSERT_EQ(p.LcpcFriction[i], lcpc);
