@@ -3,6 +3,8 @@
 #include "project/NumberText.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 namespace quarvex::results {
 
@@ -34,6 +36,17 @@ const std::array<const char*, kCaptions> kInitialCaptions = {
 
 const std::array<const char*, kMethods> kCaptionWords = {"LCPC", "Schmertmann", "de Ruiter and Beringen",
                                                          "Avg"};
+
+namespace {
+
+std::string FixedTwo(double v)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.2f", v);
+    return buffer;
+}
+
+} // namespace
 
 std::string WindowCaption(const Project& p)
 {
@@ -222,6 +235,26 @@ void ResultsState::SetUltimateChecked(bool checked)
         else if (methodChecked_[k])
             visible_[2 * k + 1] = true;
     }
+}
+
+std::string CapacityHoverText(const Project& p, const ResultsState& state, double coordinate, bool friction)
+{
+    const CapacityAxis axis = CapacityAxisFor(p);
+    std::string text = axis.depthTitle + ": " + FixedTwo(coordinate);
+    const double reach = std::max(0.5 * static_cast<double>(p.StepSize), 1e-6);
+    for (int s = 0; s < kSeries; ++s) {
+        if (!state.SeriesVisible(s))
+            continue;
+        const std::vector<SeriesPoint> points = CapacityPoints(p, s / 2, s % 2 == 1, friction);
+        const SeriesPoint* best = nullptr;
+        for (const SeriesPoint& pt : points)
+            if (pt && std::abs(pt->first - coordinate) <= reach &&
+                (best == nullptr || std::abs(pt->first - coordinate) < std::abs((*best)->first - coordinate)))
+                best = &pt;
+        if (best != nullptr)
+            text += "\n" + state.Caption(s) + ": " + FixedTwo((*best)->second) + " tons";
+    }
+    return text;
 }
 
 std::optional<Message> ToggleAxis(Project& p)

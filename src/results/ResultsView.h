@@ -97,6 +97,11 @@ private:
     int capacityMode_ = 0;
 };
 
+// What hovering the capacity graph at a depth (or elevation) coordinate shows:
+// the coordinate, then for every visible curve with a point within half a step
+// of it, the curve's caption and its capacity in tons.
+std::string CapacityHoverText(const Project& p, const ResultsState& state, double coordinate, bool friction);
+
 // The toggle between depth and elevation; the message instead when no ground
 // elevation was entered.
 std::optional<Message> ToggleAxis(Project& p);

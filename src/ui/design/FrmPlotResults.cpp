@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChart>
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QGridLayout>
@@ -14,11 +15,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QSplitter>
 #include <QToolBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -192,6 +195,7 @@ FrmPlotResults::FrmPlotResults(Project& project, Dialogs& dialogs, MethodSource 
     setWindowTitle(QString::fromStdString(WindowCaption(p_)));
     FillStepElevations(p_);
 
+    capacity_->viewport()->installEventFilter(this);
     capacity_->SetLegendVisible(false);
     for (int s = 0; s < kSeries; ++s) {
         capacity_->SetLegend(s, kLegendTexts[static_cast<std::size_t>(s)]);
@@ -386,6 +390,37 @@ void FrmPlotResults::SoilPlot()
         soil_->SetPoint(2, i, pt.depth, pt.clay);
     }
     soil_->EndLoad();
+}
+
+QString FrmPlotResults::HoverTextAt(const QPoint& viewportPos) const
+{
+    QChart* chart = capacity_->chart();
+    if (chart == nullptr || chart->series().isEmpty())
+        return {};
+    const QPointF inChart = chart->mapFromScene(capacity_->mapToScene(viewportPos));
+    if (!chart->plotArea().contains(inChart))
+        return {};
+    // Points are (value, depth coordinate) on axes every series shares.
+    const QPointF value = chart->mapToValue(inChart, chart->series().first());
+    return QString::fromStdString(CapacityHoverText(p_, state_, value.y(), p_.CapacityMode != 0));
+}
+
+bool FrmPlotResults::eventFilter(QObject* watched, QEvent* event)
+{
+    // The graph's own hover names the curves by their chart legends; here the
+    // captions of the capacity shown name them, and only nearby points count.
+    if (watched == capacity_->viewport() && event->type() == QEvent::MouseMove) {
+        auto* move = static_cast<QMouseEvent*>(event);
+        if (move->buttons() != Qt::NoButton)
+            return false;
+        const QString text = HoverTextAt(move->position().toPoint());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(move->globalPosition().toPoint(), text, capacity_);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void FrmPlotResults::OnCapacityOption(int n)

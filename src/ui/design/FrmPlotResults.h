@@ -35,6 +35,10 @@ public:
     DepthChart* SoilChart() const { return soil_; }
     const results::ResultsState& State() const { return state_; }
 
+    // What hovering the capacity graph at a point of its viewport shows (empty
+    // outside the plot area).
+    QString HoverTextAt(const QPoint& viewportPos) const;
+
     // The printed page: header, legend image and the capacity graph.
     void PaintPage(QPainter& painter, const QRectF& pageTwipsRect, double pixelsPerTwip);
 
@@ -48,6 +52,9 @@ signals:
     void backRequested();
     void correctionRequested();
     void exitRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SoilPlot();

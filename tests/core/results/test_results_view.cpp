@@ -204,3 +204,21 @@ TEST(ResultsView, PrintHeader)
     EXPECT_TRUE(find("12.5"));
     EXPECT_TRUE(find(" Frictional Capacity & Ultimate Capacity"));
 }
+
+// Hovering names the curves by their captions and reads only points within half
+// a step of the cursor.
+TEST(ResultsView, HoverText)
+{
+    Project p = FiveSteps();
+    p.StepSize = 0.328F;
+    ResultsState s;
+    s.PlotCapacity({true, false, false, false});
+    const std::string at = CapacityHoverText(p, s, 0.83, false);
+    EXPECT_EQ(at, "Depth (ft): 0.83\nLCPC End Bearing: 5.00 tons\nLCPC Ultimate Capacity: 6.00 tons");
+    // Step 1 carries 0 and is not drawn; nothing else is within reach.
+    EXPECT_EQ(CapacityHoverText(p, s, 0.17, false), "Depth (ft): 0.17");
+    EXPECT_EQ(CapacityHoverText(p, s, 9.0, false), "Depth (ft): 9.00");
+    s.ChooseCapacity(1);
+    EXPECT_EQ(CapacityHoverText(p, s, 0.82, true),
+              "Depth (ft): 0.82\nLCPC Frictional Capacity: 1.00 tons\nLCPC Ultimate Capacity: 6.00 tons");
+}

@@ -11,6 +11,7 @@
 #include "ui/shell/FakeDialogs.h"
 
 #include <QAction>
+#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -152,6 +153,30 @@ TEST_F(ResultsTest, VisibilityAndCaptions)
     Find<QRadioButton>(s, "CapacityOption(0)")->click();
     EXPECT_EQ(Find<QLabel>(s, "SeriesText(6)")->text(), "Avg End Bearing");
     EXPECT_EQ(Find<QLabel>(s, "SeriesText(8)")->text(), "LCPC ");
+}
+
+// Hovering the graph shows the depth under the cursor and the capacities there.
+TEST_F(ResultsTest, HoverShowsDepthAndCapacity)
+{
+    FrmPlotResults s(p, dialogs);
+    s.resize(1400, 900);
+    s.show();
+    QTest::qWait(50);
+    QChart* chart = s.CapacityChart()->chart();
+    ASSERT_FALSE(chart->series().isEmpty());
+    int step = 0;
+    for (int i = 1; i <= p.NumSteps; ++i)
+        if (p.StepDepth[i] > 30 && step == 0)
+            step = i;
+    const QPointF inChart = chart->mapToPosition(QPointF(50, p.StepDepth[step]), chart->series().first());
+    const QPoint pos = s.CapacityChart()->mapFromScene(chart->mapToScene(inChart));
+    const QString text = s.HoverTextAt(pos);
+    const QStringList lines = text.split('\n');
+    ASSERT_EQ(lines.size(), 9) << text.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("Depth (ft): ")) << text.toStdString();
+    EXPECT_NEAR(lines[0].mid(12).toDouble(), p.StepDepth[step], 0.1);
+    EXPECT_TRUE(lines[1].startsWith("LCPC End Bearing: ")) << text.toStdString();
+    EXPECT_TRUE(s.HoverTextAt(QPoint(1, 1)).isEmpty());
 }
 
 TEST_F(ResultsTest, ToggleAndElevation)
