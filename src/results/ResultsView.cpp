@@ -67,6 +67,12 @@ std::string DiameterCaption(const Project& p)
     return "Pile Diameter: " + p.PileSizeText;
 }
 
+void SettleAxisMode(Project& p)
+{
+    if (p.DepthAxisMode != -1 || p.GroundElevation == kNoElevation)
+        p.DepthAxisMode = 1;
+}
+
 void FillStepElevations(Project& p)
 {
     const int n = std::min<int>(p.NumSteps, p.StepDepth.size());

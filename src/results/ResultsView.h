@@ -37,6 +37,10 @@ std::string WindowCaption(const Project& p);
 std::optional<std::string> ShapeCaption(Integer pileShape);
 std::string DiameterCaption(const Project& p);
 
+// The results open in the axis mode last chosen on the plots; elevation without
+// a ground elevation (or any other mode) falls back to depth.
+void SettleAxisMode(Project& p);
+
 // Elevation of every step (or its depth when no elevation was entered).
 void FillStepElevations(Project& p);
 

@@ -193,6 +193,7 @@ FrmPlotResults::FrmPlotResults(Project& project, Dialogs& dialogs, MethodSource 
         a->Clear();
     SizeToScreen(this, 0.9, 0.9);
     setWindowTitle(QString::fromStdString(WindowCaption(p_)));
+    SettleAxisMode(p_);
     FillStepElevations(p_);
 
     capacity_->viewport()->installEventFilter(this);

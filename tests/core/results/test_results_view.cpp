@@ -166,6 +166,15 @@ TEST(ResultsView, ToggleNeedsElevation)
     p.GroundElevation = 10;
     EXPECT_FALSE(ToggleAxis(p));
     EXPECT_EQ(p.DepthAxisMode, -1);
+    SettleAxisMode(p);
+    EXPECT_EQ(p.DepthAxisMode, -1);
+    p.GroundElevation = kNoElevation;
+    SettleAxisMode(p);
+    EXPECT_EQ(p.DepthAxisMode, 1);
+    p.DepthAxisMode = 0;
+    p.GroundElevation = 10;
+    SettleAxisMode(p);
+    EXPECT_EQ(p.DepthAxisMode, 1);
 }
 
 TEST(ResultsView, SoilPointsRunUpwards)
