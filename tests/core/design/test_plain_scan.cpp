@@ -200,3 +200,37 @@ TEST(PlainScan, MethodsGiveTheSameSinglesAsAScanOverAllSteps)
         }
     }
 }
+
+TEST(PlainScan, LayerMeansAsAScanOverAllSteps)
+{
+    std::mt19937 rng(5);
+    Project p = RandomProfile(rng, 200);
+    p.NumLayers = 3;
+    const float tops[] = {0.1F, 20.3F, 41.7F}, bottoms[] = {20.3F, 41.7F, 65.0F};
+    for (int k = 1; k <= 3; ++k) {
+        p.LayerTop[k] = tops[k - 1];
+        p.LayerBottom[k] = bottoms[k - 1];
+    }
+    const LayerValues v = ComputeLayerValues(p);
+    for (int k = 1; k <= 3; ++k) {
+        const Single t1 = p.LayerTop[k], t2 = p.LayerBottom[k];
+        Single tip = 0, sleeve = 0, sand = 0;
+        int count = 0;
+        for (int i = 1; i <= p.NumSteps - 1; ++i) {
+            if (t1 < p.StepDepth[i] && p.StepDepth[i] <= t2) {
+                tip = tip + (p.StepTip[i] + p.StepTip[i + 1]) * p.StepSize / 2;
+                sleeve = sleeve + (p.StepSleeve[i] + p.StepSleeve[i + 1]) * p.StepSize / 2;
+                sand = sand + p.PctSand[i] / 100;
+                ++count;
+            }
+        }
+        for (int i = 1; i <= p.NumSteps; ++i) {
+            if (t1 < p.StepDepth[i] && p.StepDepth[i] <= t2) {
+                ASSERT_EQ(v.tip[i], tip / (t2 - t1));
+                ASSERT_EQ(v.sleeve[i], sleeve / (t2 - t1));
+                ASSERT_EQ(v.sand[i], sand / static_cast<Single>(count));
+            }
+        }
+    }
+    EXPECT_EQ(v.tip[200], 0); // below every layer
+}
