@@ -322,6 +322,12 @@ void Navigator::ConePlotNext()
 
 void Navigator::SoilPlotBack()
 {
+    // The design and results screens work on this plot's step table; left open
+    // over the cone plot they could run a design of an earlier file under the
+    // name and project information of the next one.
+    Discard(correction_);
+    Discard(results_);
+    Discard(pileDesign_);
     Discard(soilPlot_);
     OpenConePlot();
 }

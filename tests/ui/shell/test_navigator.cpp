@@ -270,6 +270,21 @@ TEST_F(NavigatorTest, ForwardAndBackThroughThePlotsAndTheDesignScreen)
     EXPECT_FALSE(nav.Ended());
 }
 
+TEST_F(NavigatorTest, SoilPlotBackTakesTheDesignScreenAlong)
+{
+    ReadFile(kEnglish);
+    Plot();
+    TitlesOk();
+    nav.ConePlotNext();
+    nav.SoilPlotNext();
+    ASSERT_NE(nav.PileDesign(), nullptr);
+    nav.SoilPlotBack();
+    // No design screen may outlive the step table it was opened over.
+    EXPECT_EQ(nav.PileDesign(), nullptr);
+    EXPECT_EQ(nav.SoilPlot(), nullptr);
+    EXPECT_NE(nav.ConePlot(), nullptr);
+}
+
 TEST_F(NavigatorTest, OtherDataStartsOverWithTheFileDialog)
 {
     ReadFile(kEnglish);
