@@ -283,6 +283,14 @@ bool FrmCorrection::eventFilter(QObject* watched, QEvent* event)
                 EditCell(grid_->currentRow() + 1, std::max(1, grid_->currentColumn()));
                 return true;
             }
+            // Typing on a cell starts its entry afresh with what was typed.
+            const QString typed = key->text();
+            if (!typed.isEmpty() && typed.at(0).isPrint() && grid_->currentRow() >= 0) {
+                EditCell(grid_->currentRow() + 1, std::max(1, grid_->currentColumn()));
+                if (cellEditor_->isVisible())
+                    cellEditor_->setText(typed);
+                return true;
+            }
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -286,6 +286,21 @@ TEST_F(ResultsTest, CorrectionTable)
             QTest::keyClicks(editor, cells[r - 1][col - 1]);
         }
     EXPECT_EQ(grid->item(1, 2)->text(), "40");
+    // Keyboard entry: typing on a cell replaces it; Tab moves on.
+    grid->setFocus();
+    grid->setCurrentCell(0, 1);
+    QTest::keyClicks(grid, "5");
+    EXPECT_EQ(c->Form().Cell(1, 1), "5");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QTest::keyClicks(editor, "35");
+    EXPECT_EQ(c->Form().Cell(1, 2), "35");
+    EXPECT_EQ(grid->item(0, 2)->text(), "35");
+    QTest::keyClick(editor, Qt::Key_Backtab);
+    QTest::keyClicks(editor, "0");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QTest::keyClicks(editor, "30");
+    EXPECT_EQ(c->Form().Cell(1, 1), "0");
+    EXPECT_EQ(c->Form().Cell(1, 2), "30");
     QTest::mouseClick(Find<QPushButton>(*c, "Command2"), Qt::LeftButton);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(p.CorrectionState, kRangeCorrection);
