@@ -12,6 +12,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -83,16 +84,19 @@ void FrmOpenFile::BuildToolbar()
         const char* key;
         const char* tip;
         QStyle::StandardPixmap image;
+        const char* shortcut; // toolbar buttons take no Tab focus
     };
     const Button buttons[] = {
-        {"Open", "File", "Open Cone Data File", QStyle::SP_DialogOpenButton},
-        {"Exit", "Exit", "Exit the Program", QStyle::SP_DialogCloseButton},
-        {"About", "About", "About the Program", QStyle::SP_MessageBoxInformation},
+        {"Open", "File", "Open Cone Data File", QStyle::SP_DialogOpenButton, "Ctrl+O"},
+        {"Exit", "Exit", "Exit the Program", QStyle::SP_DialogCloseButton, "Ctrl+Q"},
+        {"About", "About", "About the Program", QStyle::SP_MessageBoxInformation, "F1"},
     };
     for (const Button& b : buttons) {
         QAction* a = bar->addAction(style()->standardIcon(b.image), QString::fromLatin1(b.caption));
         a->setObjectName(QString::fromLatin1(b.key));
         a->setToolTip(QString::fromLatin1(b.tip));
+        a->setShortcut(QKeySequence(QString::fromLatin1(b.shortcut)));
+        a->setShortcutContext(Qt::WindowShortcut);
     }
     connect(bar->findChild<QAction*>(QStringLiteral("File")), &QAction::triggered, this,
             &FrmOpenFile::OpenFileMenu);

@@ -144,6 +144,8 @@ TEST(FrmOpenFile, ControlsAndLoadDefaults)
         EXPECT_EQ(actions[i]->objectName(), QString::fromLatin1(tools[i].key));
         EXPECT_EQ(actions[i]->text(), QString::fromLatin1(tools[i].caption));
         EXPECT_EQ(actions[i]->toolTip(), QString::fromLatin1(tools[i].tip));
+        // Toolbar buttons take no Tab focus; each has a key of its own.
+        EXPECT_FALSE(actions[i]->shortcut().isEmpty()) << tools[i].key;
     }
 }
 
