@@ -144,7 +144,8 @@ std::vector<SeriesPoint> CapacityPoints(const Project& p, int method, bool ultim
         if (i > values.size() || i > p.StepDepth.size())
             continue;
         const Single value = values[i];
-        if (value == 0)
+        // A capacity of 0 leaves a gap; so does one a huge factor made infinite.
+        if (value == 0 || !std::isfinite(value))
             continue;
         double coordinate = p.StepDepth[i];
         if (p.DepthAxisMode != 1)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace quarvex;
 using namespace quarvex::results;
 
@@ -73,6 +75,8 @@ TEST(ResultsView, CorrectedArraysWhenInForce)
     p.CorrectionState = 2;
     EXPECT_EQ(CapacityPoints(p, 0, false, false)[2]->second, 50.0);
     EXPECT_FALSE(CapacityPoints(p, 0, false, false)[1]); // corrected to 0: a gap
+    p.CorrLcpcEndBearing[3] = std::numeric_limits<float>::infinity();
+    EXPECT_FALSE(CapacityPoints(p, 0, false, false)[2]);
     p.CorrLcpcEndBearing.Clear();
     EXPECT_EQ(CapacityPoints(p, 0, false, false)[2]->second, 5.0);
 }
