@@ -28,14 +28,16 @@ private:
     Single* data_ = local_.data();
 };
 
-// Adds to `acc`, in increasing depth, the minimum path of values[first..last):
+// Adds to `acc`, in increasing depth, the minimum path of the 1-based
+// values[first..last) (`values` points at element 1):
 // at each point the smallest value met climbing up from the bottom of the zone.
 Single AddMinimumPath(Single acc, const Single* values, int first, int last, Scratch& path)
 {
     const int n = last - first;
-    Single low = values[last - 1];
+    const Single* v = values + (first - 1);
+    Single low = v[n - 1];
     for (int k = n - 1; k >= 0; --k) {
-        low = std::min(low, values[first + k]);
+        low = std::min(low, v[k]);
         path[k] = low;
     }
     for (int k = 0; k < n; ++k)
@@ -48,12 +50,13 @@ Single AddMinimumPath(Single acc, const Single* values, int first, int last, Scr
 Single MinimumPathZoneValue(const Array1<Single>& values, int first, int last)
 {
     const int n = last - first;
-    const Single* v = values.data() - 1; // 1-based
+    if (n <= 0)
+        throw DesignError("a zone holds no value");
     Single sum = 0;
     for (int k = first; k < last; ++k)
-        sum = sum + v[k];
+        sum = sum + values[k];
     Scratch path(n);
-    sum = AddMinimumPath(sum, v, first, last, path);
+    sum = AddMinimumPath(sum, values.data(), first, last, path);
     return sum / static_cast<Single>(2 * n);
 }
 
@@ -71,22 +74,22 @@ SchmTipParts SchmTipResistances(const Project& p, int i)
     SchmTipParts parts;
     {
         Scratch path(up.count());
-        const Single sum = AddMinimumPath(0, p.StepTip.data() - 1, up.begin, up.end, path);
+        const Single sum = AddMinimumPath(0, p.StepTip.data(), up.begin, up.end, path);
         parts.qc2 = sum / static_cast<Single>(up.count());
     }
 
     // qc1: the smallest of twelve zone values reaching 0.7 D to 4 D below the tip.
     // The zones share their top, so the downward sums are running sums of one
     // walk. A zone holding no value (shorter than one step) is passed over.
-    const Single* q = p.ExtStepTip.data() - 1; // 1-based
+    const Single* q = p.ExtStepTip.data(); // element k at q[k - 1]
     const int top = FirstDeeper(p.ExtStepDepth, p.NumExtSteps, t);
     // Zone ends, walking down from the tip: the first index deeper than each bottom.
-    const Single* depth = p.ExtStepDepth.data() - 1; // 1-based
+    const Single* depth = p.ExtStepDepth.data();
     int ends[12];
     int at = top;
     for (int z = 1; z <= 12; ++z) {
         const Single bottom = static_cast<Single>(t + (0.3 * z + 0.4) * d);
-        while (at <= p.NumExtSteps && !(depth[at] > bottom))
+        while (at <= p.NumExtSteps && !(depth[at - 1] > bottom))
             ++at;
         ends[z - 1] = at;
     }
@@ -98,7 +101,7 @@ SchmTipParts SchmTipResistances(const Project& p, int i)
     for (int z = 0; z < 12; ++z) {
         const int end = ends[z];
         for (; walked < end; ++walked)
-            down = down + q[walked];
+            down = down + q[walked - 1];
         if (end <= top)
             continue;
         const int n = end - top;
