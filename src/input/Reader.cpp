@@ -221,6 +221,7 @@ Message ReadConeData(Project& p)
         p.SleeveData[k] = readings[k - 1][2];
     }
     p.NumReadings = static_cast<Integer>(readings.size());
+    p.ReadingsConverted = false;
     p.FileHeader = header;
     p.ReadError = False;
     return InfoMessage("Cone Data File: " + p.DataFileName + "\r\n" + " was successfully opened. " + "\r\n" +

@@ -50,6 +50,10 @@ struct Project {
 
     // 3. Unit system
     Integer UnitSystem = 0;
+    // True once the readings held have been converted to feet and tsf. Choosing
+    // the file's own units again on the open-file screen must not convert the
+    // same readings a second time.
+    bool ReadingsConverted = false;
 
     // 4. Project information
     std::string ProjectNumber;

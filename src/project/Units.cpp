@@ -30,6 +30,11 @@ void ConvertStepsSI(Project& p)
 
 void ConvertReadingsSI(Project& p)
 {
+    if (p.ReadingsConverted) {
+        p.UnitSystem = kUnitsEnglish;
+        return;
+    }
+    p.ReadingsConverted = true;
     for (int k = 1; k <= p.NumReadings; ++k) {
         p.DepthData[k] = DivideD(p.DepthData[k], 0.3048);
         p.TipData[k] = TimesD(p.TipData[k], 10.44);
@@ -41,6 +46,11 @@ void ConvertReadingsSI(Project& p)
 
 void ConvertMillivolts(Project& p, Single tipFactor, Single sleeveFactor)
 {
+    if (p.ReadingsConverted) {
+        p.UnitSystem = kUnitsEnglish;
+        return;
+    }
+    p.ReadingsConverted = true;
     for (int k = 1; k <= p.NumReadings; ++k) {
         p.DepthData[k] = TimesD(p.DepthData[k], 3.28084);
         p.TipData[k] = static_cast<Single>(static_cast<double>(p.TipData[k]) * tipFactor / 0.09576);

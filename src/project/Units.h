@@ -11,12 +11,14 @@
 namespace quarvex {
 
 // Readings in metres and MPa to feet and tsf (/ 0.3048, x 10.44), then the step
-// table likewise, then UnitSystem = 1.
+// table likewise, then UnitSystem = 1. Readings already converted since they were
+// read are left as they are (only UnitSystem is set), so a second conversion can
+// never scale them again.
 void ConvertReadingsSI(Project& p);
 // The step table from metres and MPa to feet and tsf; nothing when it is empty.
 void ConvertStepsSI(Project& p);
 // Readings in metres and millivolts to feet and tsf with the two factors (MPa per
-// mV); then UnitSystem = 1.
+// mV); then UnitSystem = 1. Already converted readings are left as they are.
 void ConvertMillivolts(Project& p, Single tipFactor, Single sleeveFactor);
 
 inline constexpr const char* kDefaultTipFactorText = "50";

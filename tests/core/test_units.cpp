@@ -98,3 +98,24 @@ TEST(Units, ContinueChecksBoxesInOrder)
     EXPECT_EQ(r.tipFactor, 50.0F);
     EXPECT_EQ(r.sleeveFactor, 0.5F);
 }
+
+TEST(Units, ReadingsAreNeverConvertedTwice)
+{
+    Project p;
+    p.NumReadings = 1;
+    p.DepthData[1] = 10.0F;
+    p.TipData[1] = 5.0F;
+    p.SleeveData[1] = 0.05F;
+    p.UnitSystem = kUnitsSI;
+    ConvertReadingsSI(p);
+    const float depth = p.DepthData[1];
+    const float tip = p.TipData[1];
+    // The unit option set back to the file's own units: nothing is scaled again.
+    p.UnitSystem = kUnitsSI;
+    ConvertReadingsSI(p);
+    p.UnitSystem = kUnitsMillivolts;
+    ConvertMillivolts(p, 50, 0.5F);
+    EXPECT_EQ(p.DepthData[1], depth);
+    EXPECT_EQ(p.TipData[1], tip);
+    EXPECT_EQ(p.UnitSystem, kUnitsEnglish);
+}

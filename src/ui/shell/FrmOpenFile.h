@@ -22,6 +22,7 @@ public:
 
     void SetStartDir(const QString& dir) { flow_.SetStartDir(dir); }
     const OpenFileFlow& Flow() const { return flow_; }
+    void UseReadFileForPlot() { flow_.UseReadFileForPlot(); }
 
     // The file dialog with the current mode (toolbar "File", and "Other Data").
     void OpenFileMenu();

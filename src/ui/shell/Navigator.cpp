@@ -222,6 +222,8 @@ void Navigator::ShowAbout()
 
 void Navigator::PlotConeData()
 {
+    if (openFile_ != nullptr)
+        openFile_->UseReadFileForPlot();
     if (project_.UnitSystem == kUnitsSI)
         ConvertReadingsSI(project_);
     titlesOrigin_ = TitlesOrigin::PlotButton;
@@ -269,6 +271,10 @@ void Navigator::TitlesCancelled()
 
 void Navigator::AfterTitlesFromPlotButton(bool)
 {
+    // Readings converted earlier in the run are in feet and tsf whatever unit
+    // option was chosen since; asking for factors again would scale them twice.
+    if (project_.UnitSystem == kUnitsMillivolts && project_.ReadingsConverted)
+        project_.UnitSystem = kUnitsEnglish;
     if (project_.UnitSystem == kUnitsMillivolts) {
         ShowConeFactors();
         return;

@@ -48,6 +48,12 @@ OpenOutcome OpenFileFlow::OpenDroppedFile(QWidget* parent, const QString& path)
     return outcome;
 }
 
+void OpenFileFlow::UseReadFileForPlot()
+{
+    if (!readFile_.empty())
+        project_.DataFileName = readFile_;
+}
+
 OpenOutcome OpenFileFlow::UseFile(QWidget* parent, const QString& path)
 {
     // Later dialogs start where the user found this file.
@@ -55,10 +61,8 @@ OpenOutcome OpenFileFlow::UseFile(QWidget* parent, const QString& path)
     project_.DataFileName = path.toStdString();
     project_.DataFileNum = NextFreeFileNumber();
 
-    if (openMode_ == kOpenModeView) {
-        plotEnabled_ = !readFile_.empty() && project_.DataFileName == readFile_;
+    if (openMode_ == kOpenModeView)
         return OpenOutcome::ChosenToView;
-    }
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const Message report = LoadConeFile(project_);

@@ -43,6 +43,10 @@ public:
     OpenOutcome OpenDataFile(QWidget* parent);
     // The toolbar's "File" (and "Other Data"): the last button's mode.
     OpenOutcome OpenFileMenu(QWidget* parent);
+    // Viewing a file makes it the current file, but the plots show the readings
+    // of the file that was read: before plotting, its name becomes current again
+    // so that no graph is labelled with another file's name.
+    void UseReadFileForPlot();
     // A file dropped on the screen is read as if chosen through "Open Data File".
     OpenOutcome OpenDroppedFile(QWidget* parent, const QString& path);
 
@@ -54,8 +58,7 @@ private:
     QString startDir_;
     int openMode_ = kOpenModeNone;
     bool plotEnabled_ = false;
-    // The file whose readings are held; viewing another file must not let its
-    // name be plotted over these readings.
+    // The file whose readings are held.
     std::string readFile_;
 };
 
