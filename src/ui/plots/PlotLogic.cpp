@@ -184,7 +184,12 @@ double ZoomMax(const Project& p, ZoomColumn column, Integer plotCount, double bo
         if (data[k] > m)
             m = data[k];
     }
-    return std::floor(m + margin);
+    // Rounding to the nearest whole number could end the axis below the
+    // largest value and cut its peak off; the axis then reaches the next one.
+    double top = std::floor(m + margin);
+    if (top < m)
+        top += 1;
+    return top;
 }
 
 std::optional<Message> ToggleDepthElevation(Project& p)

@@ -101,8 +101,8 @@ enum class ZoomColumn { Tip, Sleeve, Ratio };
 // The upper end of a graph's value axis for a zoom window whose bottom lies at
 // `bottom` (a depth, or an elevation in elevation mode): the largest value from
 // reading 10 (reading 1 when there are fewer than ten) down to the first
-// reading at or below the bottom or to reading PlotCount, plus the column's
-// margin, as a whole number.
+// reading at or below the bottom or to reading PlotCount: Int(m + 10.5) for
+// tips, Int(m + 0.5) for sleeves and ratios, but never below m itself.
 double ZoomMax(const Project& p, ZoomColumn column, Integer plotCount, double bottom);
 inline double ZoomMaxTip(const Project& p, Integer plotCount, double bottom)
 {

@@ -98,6 +98,10 @@ int main(int argc, char** argv)
         Shot(cone, "plots_cone_depth.png");
         Trigger(cone, "Toggle");
         Shot(cone, "plots_cone_elevation.png");
+        cone.Chart(2)->ZoomDepthWindow(-10, -40);
+        Trigger(cone, "Zoom");
+        Shot(cone, "plots_cone_elevation_zoomed.png");
+        Trigger(cone, "Zoom");
         Trigger(cone, "Toggle");
         cone.Chart(0)->ZoomDepthWindow(20, 45);
         Trigger(cone, "Zoom");

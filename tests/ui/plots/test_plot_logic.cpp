@@ -131,8 +131,11 @@ TEST(ZoomMax, LargestValueFromReadingTenToTheWindowBottom)
     EXPECT_EQ(ZoomMaxTip(p, 40, 5.0), 20.0);   // reading 10 alone
     EXPECT_EQ(ZoomMaxTip(p, 21, 35.0), 310.0); // stops at reading PlotCount
     EXPECT_EQ(ZoomMaxTip(p, 20, 35.0), 90.0);
-    EXPECT_EQ(ZoomMaxSleeve(p, 40, 30.0), 3.0); // Int(3.4 + 0.5)
-    EXPECT_EQ(ZoomMaxRatio(p, 40, 30.0), 8.0);  // Int(7.6 + 0.5)
+    EXPECT_EQ(ZoomMaxRatio(p, 40, 30.0), 8.0); // Int(7.6 + 0.5)
+    // Int(3.4 + 0.5) = 3 would cut the 3.4 peak off: the axis reaches 4.
+    EXPECT_EQ(ZoomMaxSleeve(p, 40, 30.0), 4.0);
+    p.SleeveData[15] = 3.0F;
+    EXPECT_EQ(ZoomMaxSleeve(p, 40, 30.0), 3.0); // Int(3 + 0.5)
 }
 
 TEST(ZoomMax, NeverReadsPastTheReadingsOfAShortSounding)
