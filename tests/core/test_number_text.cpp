@@ -3,7 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 using namespace quarvex;
 
@@ -88,4 +94,49 @@ TEST(NumberText, ToIntegerRoundsHalfToEvenAndChecksRange)
     EXPECT_FALSE(ToInteger(32767.5).has_value());
     EXPECT_FALSE(ToInteger(-32769).has_value());
     EXPECT_FALSE(ToInteger(std::numeric_limits<double>::quiet_NaN()).has_value());
+}
+
+// Text to number must give the very double the C library gives, on the forms
+// loggers write and on edge lengths.
+TEST(NumberText, ToDoubleAgreesWithTheCLibrary)
+{
+    std::vector<std::string> texts = {"0",
+                                      "-0",
+                                      "0.000",
+                                      "12.5",
+                                      "0.1",
+                                      "0.3",
+                                      "9007199254740993",
+                                      "9007199254740992",
+                                      "123456789012345678901",
+                                      "1e22",
+                                      "1e23",
+                                      "1e-22",
+                                      "1e-23",
+                                      "5.0000E-03",
+                                      "-1.2E+00",
+                                      "+3E-2",
+                                      ".5",
+                                      "5.",
+                                      "00012.3400",
+                                      "1.7976931348623157e308",
+                                      "4.9e-324",
+                                      "0.1e1",
+                                      "123.456e-5"};
+    std::mt19937 rng(7);
+    char buf[64];
+    for (int k = 0; k < 20000; ++k) {
+        const double v = std::uniform_real_distribution<double>(-2000, 2000)(rng);
+        const int decimals = static_cast<int>(rng() % 9);
+        std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+        texts.emplace_back(buf);
+        std::snprintf(buf, sizeof buf, "%.*E", decimals, v * 1e-3);
+        texts.emplace_back(buf);
+    }
+    for (const auto& t : texts) {
+        const auto d = ToDouble(t);
+        ASSERT_TRUE(d.has_value()) << t;
+        const double expected = std::strtod(t.c_str(), nullptr);
+        ASSERT_EQ(std::memcmp(&*d, &expected, sizeof expected), 0) << t;
+    }
 }
