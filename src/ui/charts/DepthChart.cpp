@@ -101,8 +101,9 @@ DepthChart::DepthChart(QWidget* parent) : QChartView(parent)
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::VerticalRubberBand);
     setMouseTracking(true);
+    for (int i = 0; i < kMaxSeries; ++i)
+        styles_[static_cast<std::size_t>(i)].color = kPalette[i];
     series_.resize(1);
-    series_[0].color = kPalette[0];
     EndLoad();
 }
 
@@ -119,14 +120,10 @@ bool DepthChart::checkSeries(int series)
 
 void DepthChart::BeginLoad(int seriesCount, int pointCount)
 {
-    loading_ = true;
     failed_ = seriesCount < 1 || seriesCount > kMaxSeries || pointCount < 0;
     if (failed_)
         return;
-    const int old = SeriesCount();
     series_.resize(static_cast<std::size_t>(seriesCount));
-    for (int s = old; s < seriesCount; ++s)
-        series_[static_cast<std::size_t>(s)].color = kPalette[s];
     for (auto& s : series_)
         s.points.assign(static_cast<std::size_t>(pointCount), Point{});
     pointCount_ = pointCount;
@@ -216,7 +213,6 @@ void DepthChart::SetValueRange(double min, double max)
 
 bool DepthChart::EndLoad()
 {
-    loading_ = false;
     // While series are attached the axes take the data's range with whatever
     // spacing they had; a fine spacing over a long range would lay out
     // thousands of labels. Fixed ticks until the ranges are set.
@@ -248,8 +244,9 @@ void DepthChart::build()
 {
     for (int si = 0; si < SeriesCount(); ++si) {
         Series& s = series_[static_cast<std::size_t>(si)];
-        QPen pen(s.color);
-        pen.setWidthF(s.width);
+        const Style& style = styles_[static_cast<std::size_t>(si)];
+        QPen pen(style.color);
+        pen.setWidthF(style.width);
         QList<QPointF> run;
         auto flush = [&] {
             if (run.isEmpty())
@@ -257,15 +254,15 @@ void DepthChart::build()
             auto* line = new QLineSeries();
             line->replace(run);
             line->setPen(pen);
-            line->setName(s.legend);
+            line->setName(style.legend);
             // A lone point has no line to show it; give it a marker.
             line->setPointsVisible(run.size() == 1);
             chart_->addSeries(line);
             line->attachAxis(valueAxis_);
             line->attachAxis(depthAxis_);
-            line->setVisible(s.visible);
+            line->setVisible(style.visible);
             // One legend entry per series, however many pieces its line has.
-            if (s.segments > 0 || s.legend.isEmpty())
+            if (s.segments > 0 || style.legend.isEmpty())
                 for (QLegendMarker* m : chart_->legend()->markers(line))
                     m->setVisible(false);
             ++s.segments;
@@ -380,15 +377,8 @@ void DepthChart::applyValueAxis()
 
 void DepthChart::SetLegend(int series, const QString& text)
 {
-    if (series >= 0 && series < kMaxSeries) {
-        if (series >= SeriesCount()) {
-            const int old = SeriesCount();
-            series_.resize(static_cast<std::size_t>(series + 1));
-            for (int s = old; s <= series; ++s)
-                series_[static_cast<std::size_t>(s)].color = kPalette[s];
-        }
-        series_[static_cast<std::size_t>(series)].legend = text;
-    }
+    if (series >= 0 && series < kMaxSeries)
+        styles_[static_cast<std::size_t>(series)].legend = text;
 }
 
 void DepthChart::SetLegendVisible(bool visible)
@@ -400,21 +390,23 @@ void DepthChart::SetLegendVisible(bool visible)
 
 void DepthChart::SetSeriesColor(int series, const QColor& color)
 {
-    if (series >= 0 && series < SeriesCount())
-        series_[static_cast<std::size_t>(series)].color = color;
+    if (series >= 0 && series < kMaxSeries)
+        styles_[static_cast<std::size_t>(series)].color = color;
 }
 
 void DepthChart::SetSeriesWidth(int series, double width)
 {
-    if (series >= 0 && series < SeriesCount() && width > 0)
-        series_[static_cast<std::size_t>(series)].width = width;
+    if (series >= 0 && series < kMaxSeries && width > 0)
+        styles_[static_cast<std::size_t>(series)].width = width;
 }
 
 void DepthChart::SetSeriesVisible(int series, bool visible)
 {
-    if (series < 0 || series >= SeriesCount())
+    if (series < 0 || series >= kMaxSeries)
         return;
-    series_[static_cast<std::size_t>(series)].visible = visible;
+    styles_[static_cast<std::size_t>(series)].visible = visible;
+    if (series >= SeriesCount())
+        return;
     // Show or hide the pieces already drawn, in the order build() added them.
     int first = 0;
     for (int s = 0; s < series; ++s)
@@ -541,9 +533,9 @@ QList<QPointF> DepthChart::Points(int series) const
 
 QString DepthChart::Legend(int series) const
 {
-    if (series < 0 || series >= SeriesCount())
+    if (series < 0 || series >= kMaxSeries)
         return {};
-    return series_[static_cast<std::size_t>(series)].legend;
+    return styles_[static_cast<std::size_t>(series)].legend;
 }
 
 bool DepthChart::DepthReversed() const
@@ -578,8 +570,10 @@ QString DepthChart::HoverText(double depth) const
     const QString depthName =
         depthTitle_.trimmed().isEmpty() ? QStringLiteral("Depth") : depthTitle_.trimmed();
     QStringList lines{QStringLiteral("%1: %2").arg(depthName, QString::number(depth, 'f', 2))};
-    for (const auto& s : series_) {
-        if (!s.visible)
+    for (std::size_t si = 0; si < series_.size(); ++si) {
+        const Series& s = series_[si];
+        const Style& style = styles_[si];
+        if (!style.visible)
             continue;
         const Point* best = nullptr;
         for (const Point& p : s.points)
@@ -587,7 +581,7 @@ QString DepthChart::HoverText(double depth) const
                 best = &p;
         if (best == nullptr)
             continue;
-        const QString name = !s.legend.isEmpty() ? s.legend.trimmed() : valueTitle_.trimmed();
+        const QString name = !style.legend.isEmpty() ? style.legend.trimmed() : valueTitle_.trimmed();
         lines << QStringLiteral("%1: %2").arg(name, QString::number(best->value, 'f', 2));
     }
     return lines.join('\n');

@@ -15,6 +15,7 @@
 #include <QPointF>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -124,11 +125,14 @@ private:
     };
     struct Series {
         std::vector<Point> points;
+        int segments = 0;
+    };
+    // How a series looks; kept for all eight whatever the current drawing holds.
+    struct Style {
         QString legend;
         QColor color;
         double width = 1.5;
         bool visible = true;
-        int segments = 0;
     };
     enum class ValueMode { Auto, Step, Fixed };
 
@@ -144,8 +148,8 @@ private:
     QValueAxis* depthAxis_ = nullptr;
     QValueAxis* valueAxis_ = nullptr;
     std::vector<Series> series_;
+    std::array<Style, kMaxSeries> styles_;
     int pointCount_ = 0;
-    bool loading_ = false;
     bool failed_ = false;
     bool legendVisible_ = false;
     QString depthTitle_;

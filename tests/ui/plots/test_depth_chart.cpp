@@ -221,3 +221,31 @@ TEST(DepthChart, PaintsIntoARectangleOfAPage)
     EXPECT_FALSE(inked(410, 0, 600, 900));
     EXPECT_EQ(c.chart.chart()->size(), onScreen);
 }
+
+TEST(DepthChart, SeriesStylesSetBeforeDrawingLastAcrossDrawings)
+{
+    ShownChart c;
+    // Styles for all eight series, set before any drawing opens that many.
+    c.chart.SetSeriesColor(5, QColor(1, 2, 3));
+    c.chart.SetSeriesWidth(5, 3.0);
+    c.chart.SetSeriesVisible(6, false);
+    c.chart.SetLegend(7, "Average");
+    auto draw = [&](int series) {
+        c.chart.BeginLoad(series, 2);
+        for (int s = 0; s < series; ++s)
+            for (int i = 0; i < 2; ++i)
+                c.chart.SetPoint(s, i, i, s);
+        ASSERT_TRUE(c.chart.EndLoad());
+    };
+    draw(8);
+    draw(2); // a smaller drawing in between forgets nothing
+    draw(8);
+    const auto lines = c.chart.chart()->series();
+    ASSERT_EQ(lines.size(), 8);
+    auto* fifth = qobject_cast<QLineSeries*>(lines[5]);
+    EXPECT_EQ(fifth->pen().color(), QColor(1, 2, 3));
+    EXPECT_EQ(fifth->pen().widthF(), 3.0);
+    EXPECT_FALSE(lines[6]->isVisible());
+    EXPECT_EQ(lines[7]->name(), "Average");
+    EXPECT_EQ(c.chart.Legend(7), "Average");
+}
