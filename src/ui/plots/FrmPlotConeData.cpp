@@ -232,6 +232,12 @@ void FrmPlotConeData::OnToolbar(QAction* action)
 
 void FrmPlotConeData::keyPressEvent(QKeyEvent* event)
 {
+    // Enter on the focused "Depth" button applies the limit, as Space does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == command1_) {
+        ApplyDepthLimit();
+        return;
+    }
     if (IsFormKeyPress(event, this)) {
         emit nextRequested();
         return;

@@ -110,8 +110,7 @@ bool IsFormKeyPress(const QKeyEvent* event, const QWidget* window)
     // Typing into the screen's own entry boxes is not a key press on the form.
     const QWidget* focus = window->focusWidget();
     for (const QWidget* w = focus; w != nullptr && w != window; w = w->parentWidget())
-        if (qobject_cast<const QComboBox*>(w) ||
-            (qobject_cast<const QLineEdit*>(w) && !static_cast<const QLineEdit*>(w)->isReadOnly()))
+        if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w))
             return false;
     return true;
 }

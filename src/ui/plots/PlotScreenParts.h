@@ -44,7 +44,7 @@ QWidget* BuildProjectBoxes(const Project& p, QWidget* parent);
 void Show(Dialogs& dialogs, QWidget* parent, const Message& message);
 
 // The form's key press: a character key (not a bare modifier, arrow or
-// function key) typed while no text entry of the screen has the focus.
+// function key) typed while no text box or list of the screen has the focus.
 bool IsFormKeyPress(const QKeyEvent* event, const QWidget* window);
 
 // Sizes a plot window to most of the available screen and centres it.

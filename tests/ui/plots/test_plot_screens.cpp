@@ -281,6 +281,17 @@ TEST(FrmPlotConeData, KeyPressGoesOn)
     EXPECT_EQ(next.count(), 0);
     QTest::keyClick(screen.Chart(0), Qt::Key_N);
     EXPECT_EQ(next.count(), 1);
+
+    // Not while reading the project boxes, and Enter on "Depth" applies the limit.
+    auto* title = screen.findChild<QLineEdit*>("TxtTitle");
+    title->setFocus();
+    QTest::keyClick(title, Qt::Key_X);
+    auto* command = screen.findChild<QPushButton*>("Command1");
+    screen.findChild<QComboBox*>("Combo1")->setEditText("20");
+    command->setFocus();
+    QTest::keyClick(command, Qt::Key_Return);
+    EXPECT_EQ(next.count(), 1);
+    EXPECT_EQ(screen.PlotCount(), 80);
 }
 
 TEST(FrmPlotConeData, PrintedPageCarriesTheHeaderAndThreeGraphs)
@@ -450,4 +461,30 @@ TEST(FrmPlotSoil, ASoundingTooShortIsRefusedAndGoesBack)
     Trigger(screen, "Next");
     QTest::keyClick(&screen, Qt::Key_A);
     EXPECT_EQ(next.count(), 0);
+}
+
+TEST(FrmPlotConeData, TinySoundingsLoadZoomAndPrintSafely)
+{
+    QTemporaryDir dir;
+    for (int n : {1, 2, 9, 10}) {
+        SCOPED_TRACE(n);
+        Project p = MakeSounding(n, 0.0F, 0.5F); // the first reading at the surface
+        p.GroundElevation = 2;
+        FakeDialogs dialogs;
+        dialogs.pdfPath = dir.filePath(QString("tiny%1.pdf").arg(n));
+        FrmPlotConeData screen(p, dialogs);
+        ShowScreen(screen);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_FALSE(screen.Chart(i)->Failed());
+            EXPECT_EQ(screen.Chart(i)->Points(0).size(), n);
+            const QPointF range = screen.Chart(i)->DepthAxisRange();
+            EXPECT_LT(range.x(), range.y());
+        }
+        screen.Chart(0)->ZoomDepthWindow(0, 0.25);
+        Trigger(screen, "Zoom");
+        Trigger(screen, "Toggle");
+        Trigger(screen, "Print");
+        EXPECT_EQ(dialogs.printCount, 1);
+        EXPECT_TRUE(dialogs.messages.empty());
+    }
 }
