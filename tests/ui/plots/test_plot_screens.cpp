@@ -214,8 +214,13 @@ TEST(FrmPlotConeData, ToggleNeedsAGroundElevation)
         EXPECT_EQ(chart->VisibleDepthRange().bottom, -89.75); // reading 399
         EXPECT_EQ(chart->Points(0)[3], QPointF(9.0, chart->Points(0)[3].y()));
     }
+    // Hovering reads the elevation and the value of the reading there off the graph.
+    EXPECT_EQ(withElevation.Chart(0)->HoverText(9.02),
+              QString::fromUtf8("Elevation (ft): 9.02\nTip Resistance (ton/ft\u00B2): 24.00"));
     Trigger(withElevation, "Toggle");
     EXPECT_EQ(q.DepthAxisMode, 1);
+    EXPECT_EQ(withElevation.Chart(1)->HoverText(1.5),
+              QString::fromUtf8("Depth (ft): 1.50\nSleeve Resistance (ton/ft\u00B2): 2.60"));
     EXPECT_EQ(withElevation.Chart(2)->DepthTitle(), "Depth (ft)");
 }
 
