@@ -49,6 +49,8 @@ public:
     void HidePoint(int series, int index);
     void SetDepthTitle(const QString& title);
     void SetValueTitle(const QString& title);
+    // What hovering calls the depth coordinate when the axis has no title.
+    void SetHoverDepthName(const QString& name) { hoverDepthName_ = name; }
     // The depth axis from a top value (drawn at the top) to a bottom value.
     void SetDepthRange(double top, double bottom);
     // Only the bottom is given: depth grows downwards and the top is chosen
@@ -154,6 +156,7 @@ private:
     bool legendVisible_ = false;
     QString depthTitle_;
     QString valueTitle_;
+    QString hoverDepthName_ = QStringLiteral("Depth");
     std::optional<double> depthTop_;
     std::optional<double> depthBottom_;
     ValueMode valueMode_ = ValueMode::Auto;

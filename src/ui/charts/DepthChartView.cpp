@@ -169,8 +169,7 @@ int DepthChart::SegmentCount(int series) const
 
 QString DepthChart::HoverText(double depth) const
 {
-    const QString depthName =
-        depthTitle_.trimmed().isEmpty() ? QStringLiteral("Depth") : depthTitle_.trimmed();
+    const QString depthName = depthTitle_.trimmed().isEmpty() ? hoverDepthName_ : depthTitle_.trimmed();
     QStringList lines{QStringLiteral("%1: %2").arg(depthName, QString::number(depth, 'f', 2))};
     for (std::size_t si = 0; si < series_.size(); ++si) {
         const Series& s = series_[si];

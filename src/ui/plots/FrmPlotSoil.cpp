@@ -66,6 +66,7 @@ FrmPlotSoil::FrmPlotSoil(Project& project, Dialogs& dialogs, QWidget* parent)
     soil->SetSeriesColor(1, QColor(0, 150, 60));
     soil->SetSeriesColor(2, QColor(150, 60, 30));
     soil->SetLegendVisible(true);
+    soil->SetHoverDepthName("Depth (ft)"); // always against depth, untitled
 
     Load();
 }

@@ -384,6 +384,7 @@ TEST(FrmPlotSoil, LoadingBuildsTheStepTableAndDrawsFourGraphs)
     // Deepest step first; at every step the three add up to 100.
     EXPECT_EQ(soil->Points(0)[0], QPointF(p.StepDepth[304], p.PctSand[304]));
     EXPECT_EQ(soil->Points(2)[303], QPointF(p.StepDepth[1], p.PctClay[1]));
+    EXPECT_TRUE(soil->HoverText(10.0).startsWith("Depth (ft): 10.00\n% Sand: "));
     for (int j = 0; j < 304; ++j)
         EXPECT_NEAR(soil->Points(0)[j].y() + soil->Points(1)[j].y() + soil->Points(2)[j].y(), 100, 1e-3);
 }
