@@ -265,16 +265,25 @@ void DepthChart::placeLegend()
     legend->update();
 }
 
+// The smallest and largest of one coordinate over the points drawn (min > max
+// when none is drawn).
+template <typename Series, typename Coordinate>
+static std::pair<double, double> ShownExtent(const Series& series, Coordinate coordinate)
+{
+    double lo = std::numeric_limits<double>::infinity();
+    double hi = -lo;
+    for (const auto& s : series)
+        for (const auto& p : s.points)
+            if (p.shown) {
+                lo = std::min(lo, coordinate(p));
+                hi = std::max(hi, coordinate(p));
+            }
+    return {lo, hi};
+}
+
 void DepthChart::applyDepthAxis()
 {
-    double dmin = std::numeric_limits<double>::infinity();
-    double dmax = -dmin;
-    for (const auto& s : series_)
-        for (const Point& p : s.points)
-            if (p.shown) {
-                dmin = std::min(dmin, p.depth);
-                dmax = std::max(dmax, p.depth);
-            }
+    const auto [dmin, dmax] = ShownExtent(series_, [](const Point& p) { return p.depth; });
     const bool any = dmin <= dmax;
     double top = 0;
     double bottom = 1;
@@ -306,14 +315,7 @@ void DepthChart::applyDepthAxis()
 
 void DepthChart::applyValueAxis()
 {
-    double vmin = std::numeric_limits<double>::infinity();
-    double vmax = -vmin;
-    for (const auto& s : series_)
-        for (const Point& p : s.points)
-            if (p.shown) {
-                vmin = std::min(vmin, p.value);
-                vmax = std::max(vmax, p.value);
-            }
+    auto [vmin, vmax] = ShownExtent(series_, [](const Point& p) { return p.value; });
     if (!(vmin <= vmax)) {
         vmin = 0;
         vmax = 1;

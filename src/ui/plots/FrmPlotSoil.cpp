@@ -24,11 +24,7 @@ FrmPlotSoil::FrmPlotSoil(Project& project, Dialogs& dialogs, QWidget* parent)
     setObjectName("FrmPlotSoil");
     setWindowTitle("Soil CLassification Form");
 
-    toolbar1_ = new QToolBar(this);
-    toolbar1_->setObjectName("Toolbar1");
-    toolbar1_->setMovable(false);
-    toolbar1_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    addToolBar(Qt::TopToolBarArea, toolbar1_);
+    toolbar1_ = AddMainToolbar(this);
     QStyle* st = style();
     AddKeyedAction(toolbar1_, "Back     ", "Back", "Back to previous form")
         ->setIcon(st->standardIcon(QStyle::SP_ArrowBack));

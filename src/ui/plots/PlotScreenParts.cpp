@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
@@ -30,6 +31,16 @@ BusyCursor::BusyCursor()
 BusyCursor::~BusyCursor()
 {
     QApplication::restoreOverrideCursor();
+}
+
+QToolBar* AddMainToolbar(QMainWindow* window)
+{
+    auto* bar = new QToolBar(window);
+    bar->setObjectName("Toolbar1");
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    window->addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
 }
 
 QAction* AddKeyedAction(QToolBar* bar, const QString& caption, const QString& key, const QString& toolTip)

@@ -14,9 +14,10 @@
 
 class QAction;
 class QKeyEvent;
+class QMainWindow;
+class QToolBar;
 class QPainter;
 class QPrinter;
-class QToolBar;
 class QWidget;
 
 namespace quarvex {
@@ -36,6 +37,8 @@ public:
 };
 
 // A toolbar button: the action's object name is its key, its text the caption.
+// The screen's main toolbar "Toolbar1": fixed, captions beside icons, at the top.
+QToolBar* AddMainToolbar(QMainWindow* window);
 QAction* AddKeyedAction(QToolBar* bar, const QString& caption, const QString& key, const QString& toolTip);
 
 // The eleven read-only project information boxes with their labels.
