@@ -232,9 +232,8 @@ TEST(Batch, MillivoltAndSiDataAreConverted)
 
 TEST(Batch, RunsOnTheFieldSamples)
 {
-    const std::filesystem::path samples(QUARVEX_SAMPLES_DIR);
-    if (!std::filesystem::exists(samples / "11_us_alameda_ALC017_ft-tsf_spaces.txt"))
-        GTEST_SKIP() << "field samples not present";
+    const std::filesystem::path samples(QUARVEX_FIELD_DIR);
+    ASSERT_TRUE(std::filesystem::exists(samples / "11_us_alameda_ALC017_ft-tsf_spaces.txt"));
     TempFile dir("", "unused");
     struct Case {
         const char* file;

@@ -16,7 +16,7 @@ Project DesignReadyProject(const std::string& sampleFile, int titleLines)
     ResetOpenFileDefaults(p);
     p.NumTitleLines = static_cast<Integer>(titleLines);
     p.UnitSystem = kUnitsEnglish;
-    p.DataFileName = std::string(QUARVEX_SAMPLES_DIR) + "/" + sampleFile;
+    p.DataFileName = std::string(QUARVEX_FIELD_DIR) + "/" + sampleFile;
     p.DataFileNum = NextFreeFileNumber();
     LoadConeFile(p);
     if (p.ReadError != False) {

@@ -12,7 +12,7 @@ Project LoadSample(const std::string& fileName, int titleLines, bool si)
     ResetOpenFileDefaults(p);
     p.NumTitleLines = static_cast<Integer>(titleLines);
     p.UnitSystem = si ? kUnitsSI : kUnitsEnglish;
-    p.DataFileName = std::string(QUARVEX_SAMPLES_DIR) + "/" + fileName;
+    p.DataFileName = std::string(QUARVEX_FIELD_DIR) + "/" + fileName;
     LoadConeFile(p);
     InitHeader(p);
     if (p.ReadError == True) {
