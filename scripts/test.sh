@@ -10,11 +10,8 @@ bash scripts/install-deps.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
 
-echo "== layering: the core never includes Qt"
-if grep -rnE '#include *<Q|#include *"Q' src/project src/input src/classification src/design src/results src/batch 2>/dev/null; then
-  echo "test.sh: a core file includes a Qt header" >&2
-  exit 1
-fi
+echo "== core guards: no Qt, no locale-dependent number functions"
+bash scripts/check-core.sh
 
 echo "== format"
 mapfile -t sources < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests bench -name '*.cpp' -o -name '*.h')

@@ -35,7 +35,7 @@ void SoilLayerEntry::NavigateButtons(const std::string& buttonString)
 
 std::string SoilLayerEntry::LabelText(int j) const
 {
-    const std::string n = std::to_string(current_);
+    const std::string n = IntegerText(current_);
     return j == 0 ? "Top Elevation of Layer " + n : "Bottom Elev. of Layer " + n;
 }
 

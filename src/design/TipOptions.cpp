@@ -29,7 +29,7 @@ std::optional<Integer> ComputeTailMaxTip(const Project& p)
 
 std::string TipOption3Caption(Integer tailMaxTip)
 {
-    return "Option 3: Enter a tip value till the max tip reading of  " + std::to_string(tailMaxTip) + "  TSF";
+    return "Option 3: Enter a tip value till the max tip reading of  " + IntegerText(tailMaxTip) + "  TSF";
 }
 
 TipChoice CheckTipChoice(int option, const std::string& entryText, Integer tailMaxTip)

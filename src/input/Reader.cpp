@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,11 +70,6 @@ private:
     int number_ = 0;
 };
 
-std::string Trimmed(std::string_view s)
-{
-    return std::string(TrimSpaces(s));
-}
-
 // Splits at every occurrence of sep (plain comparison, no limit), appending to
 // out. An empty text gives no pieces; an empty separator gives the whole text.
 void SplitInto(std::string_view text, std::string_view sep, std::vector<std::string_view>& out)
@@ -98,7 +94,7 @@ void SplitInto(std::string_view text, std::string_view sep, std::vector<std::str
 
 Message Failure(const char* text, int lineNumber)
 {
-    return PlainMessage(std::string(text) + std::to_string(lineNumber));
+    return PlainMessage(std::string(text) + IntegerText(lineNumber));
 }
 
 } // namespace
@@ -115,34 +111,31 @@ std::optional<Integer> CountColumns(Project& p)
     if (!src.Next(line))
         return std::nullopt;
 
-    line = Trimmed(line);
-    const std::size_t n = line.size();
-    int count = 0;
-    std::size_t pos = 1;
-    while (pos <= n) {
-        bool cut = false;
-        if (pos <= line.size()) {
-            const char c = line[pos - 1];
-            if (c == ',') {
-                p.Separator = ",";
-                cut = true;
-            } else if (c == ' ') {
-                p.Separator = " ";
-                cut = true;
-            } else if (c == '\t' && !TrimSpaces(std::string_view(line).substr(0, pos - 1)).empty()) {
-                p.Separator = "\t";
-                cut = true;
-            }
-        }
-        if (cut) {
-            // The rest is trimmed after every separator, so runs of blanks and a
-            // blank after a comma count once.
+    // One pass over the line. After each separator the rest is trimmed of blanks
+    // (so runs of blanks and a blank after a comma count once) and its first
+    // character is not looked at; a tab opening the line is no separator; the
+    // last separator met is the file's.
+    std::string_view rest = TrimSpaces(line);
+    long count = 0;
+    char separator = 0;
+    std::size_t i = 0;
+    while (i < rest.size()) {
+        const char c = rest[i];
+        if (c == ',' || c == ' ' || (c == '\t' && i > 0)) {
+            separator = c;
             ++count;
-            line = Trimmed(std::string_view(line).substr(pos));
-            pos = 1;
+            rest = TrimSpaces(rest.substr(i + 1));
+            i = 1;
+        } else {
+            ++i;
         }
-        ++pos;
     }
+    if (separator != 0)
+        p.Separator = std::string(1, separator);
+    // A count no column number can hold gives 0 columns, so that the line is
+    // refused as a format error instead of wrapping to a small, plausible count.
+    if (count + 1 > std::numeric_limits<Integer>::max())
+        return Integer{0};
     return static_cast<Integer>(count + 1);
 }
 
@@ -225,7 +218,7 @@ Message ReadConeData(Project& p)
     p.FileHeader = header;
     p.ReadError = False;
     return InfoMessage("Cone Data File: " + p.DataFileName + "\r\n" + " was successfully opened. " + "\r\n" +
-                           " Total Number of Lines = " + std::to_string(p.NumReadings),
+                           " Total Number of Lines = " + IntegerText(p.NumReadings),
                        " Data Import from Text File");
 }
 

@@ -56,7 +56,8 @@ private:
     {
 #if QUARVEX_ARRAY_CHECKS
         if (i < 1 || i > size()) {
-            std::fprintf(stderr, "quarvex: array index %d outside 1..%d\n", i, size());
+            // No number formatting here: this header sits below the text helpers.
+            std::fputs("quarvex: array index outside its bounds\n", stderr);
             std::abort();
         }
 #endif

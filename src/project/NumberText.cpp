@@ -1,9 +1,8 @@
 #include "project/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace quarvex {
@@ -12,11 +11,52 @@ namespace {
 
 // %.7G: 7 significant digits, trailing zeros dropped, exponent when the decimal
 // exponent is below -4 or 7 and above; the exponent has at least two digits.
+// to_chars gives exactly that in every locale (the C library's printf would put
+// a decimal comma here on a German or Dutch desktop).
 std::string SevenDigits(double magnitude)
 {
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.7G", magnitude);
-    return buf;
+    const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::general, 7);
+    for (char* c = buf; c != res.ptr; ++c)
+        if (*c == 'e')
+            *c = 'E';
+    return std::string(buf, res.ptr);
+}
+
+// The decimal exponent of the first significant digit of an unsigned numeric
+// text (digits, optional point, optional exponent), for telling an underflow
+// from an overflow when the value does not fit a double.
+long DecimalMagnitude(std::string_view s)
+{
+    long intDigits = 0;
+    long leadingFractionZeros = 0;
+    bool seenNonZero = false;
+    std::size_t i = 0;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+        if (s[i] != '0')
+            seenNonZero = true;
+        if (seenNonZero)
+            ++intDigits;
+    }
+    if (i < s.size() && s[i] == '.')
+        for (++i; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+            if (s[i] != '0')
+                seenNonZero = true;
+            if (!seenNonZero)
+                ++leadingFractionZeros;
+        }
+    long exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        bool negative = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            negative = s[i++] == '-';
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
+            exponent = std::min(exponent * 10 + (s[i] - '0'), 1000000L);
+        if (negative)
+            exponent = -exponent;
+    }
+    return (intDigits > 0 ? intDigits - 1 : -(leadingFractionZeros + 1)) + exponent;
 }
 
 } // namespace
@@ -40,6 +80,23 @@ std::string GeneralForm(float v)
     const double d = static_cast<double>(v);
     std::string body = SevenDigits(std::fabs(d));
     return (d < 0) ? "-" + body : body;
+}
+
+std::string FixedForm(double v, int decimals)
+{
+    // Wide enough for the largest double in fixed form.
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+    if (res.ec != std::errc())
+        return "?";
+    return std::string(buf, res.ptr);
+}
+
+std::string IntegerText(long long v)
+{
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, res.ptr);
 }
 
 std::string ShortestForm(float v)
@@ -109,11 +166,11 @@ std::optional<double> ToDouble(std::string_view text)
     double d = 0;
     const auto res = std::from_chars(text.data() + b, text.data() + e, d);
     if (res.ec == std::errc::result_out_of_range) {
-        // Rare: let strtod tell underflow (read as zero, like any tiny number)
-        // from overflow (does not fit).
-        d = std::strtod(std::string(text.substr(b, e - b)).c_str(), nullptr);
-        if (std::fabs(d) < 1.0)
-            d = 0;
+        // Rare: an underflow reads as zero, like any tiny number; an overflow
+        // does not fit.
+        if (DecimalMagnitude(text.substr(b, e - b)) >= 0)
+            return std::nullopt;
+        d = 0;
     } else if (res.ec != std::errc() || res.ptr != text.data() + e) {
         return std::nullopt;
     }

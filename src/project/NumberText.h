@@ -17,6 +17,13 @@ std::string ListingForm(float v);
 // an exponent only when 7 digits do not suffice (12.5, 0.5, -99999, 1.234568E+07).
 std::string GeneralForm(float v);
 
+// Fixed form with the given number of decimals, as %.Nf in the C locale
+// (12.345, 2 -> "12.35"); "inf"/"nan" for values that are not finite.
+std::string FixedForm(double v, int decimals);
+
+// A whole number in decimal digits, whatever the locale.
+std::string IntegerText(long long v);
+
 // Shortest text that reads back to the same Single (for boxes the user may edit).
 std::string ShortestForm(float v);
 

@@ -76,7 +76,7 @@ void ApplyCorrections(Project& p, const std::vector<CorrectionRange>& ranges)
     if (perRange) {
         applied = ranges;
         for (std::size_t r = 0; r < ranges.size(); ++r) {
-            const std::string key = std::to_string(r + 1);
+            const std::string key = IntegerText(r + 1);
             if (!p.HistList8().Exists(key))
                 p.HistList8().Add(key, RangeHistoryItem(ranges[r]));
         }
@@ -125,10 +125,10 @@ void CorrectionForm::Load()
         friText_ = "1";
         const int count = std::min(p_.HistList8().Count(), kMaxCorrectionRows);
         if (count > 0) {
-            comboText_ = std::to_string(count);
+            comboText_ = IntegerText(count);
             rows_.assign(static_cast<std::size_t>(count), Row{});
             for (int r = 1; r <= count; ++r) {
-                std::string item = p_.HistList8().Item(std::to_string(r));
+                std::string item = p_.HistList8().Item(IntegerText(r));
                 Row& row = rows_[static_cast<std::size_t>(r - 1)];
                 for (int c = 0; c < 3; ++c) {
                     const auto bar = item.find('|');
@@ -186,7 +186,7 @@ std::optional<Message> CorrectionForm::ChooseRowCount(const std::string& text)
     const int target = rounded ? *rounded : 1;
     // Rows kept at the end keep their cells; removed rows lose theirs.
     rows_.resize(static_cast<std::size_t>(target), Row{});
-    comboText_ = std::to_string(target);
+    comboText_ = IntegerText(target);
     return std::nullopt;
 }
 

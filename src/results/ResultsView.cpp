@@ -41,9 +41,7 @@ namespace {
 
 std::string FixedTwo(double v)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", v);
-    return buffer;
+    return FixedForm(v, 2);
 }
 
 } // namespace

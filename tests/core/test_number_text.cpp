@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -139,4 +140,43 @@ TEST(NumberText, ToDoubleAgreesWithTheCLibrary)
         const double expected = std::strtod(t.c_str(), nullptr);
         ASSERT_EQ(std::memcmp(&*d, &expected, sizeof expected), 0) << t;
     }
+}
+
+// A German or Dutch desktop sets a decimal-comma locale for the whole process
+// (Qt adopts the environment's at start-up); every number form and parse must
+// read and write exactly what it does under C.
+TEST(NumberText, FormsAndParsesIgnoreADecimalCommaLocale)
+{
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the de_DE.UTF-8 locale must be generated (scripts/install-deps.sh does it)";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 0.5);
+    EXPECT_STREQ(probe, "0,5") << "the locale is not a decimal-comma one, so this test would prove nothing";
+
+    struct Case {
+        float v;
+        const char* listing;
+        const char* general;
+    } cases[] = {
+        {12.5F, " 12.5 ", "12.5"},
+        {58.875F, " 58.875 ", "58.875"},
+        {0.1F, " .1 ", "0.1"},
+        {-0.25F, "-.25 ", "-0.25"},
+        {12345680.0F, " 1.234568E+07 ", "1.234568E+07"},
+        {0.000012345F, " 1.2345E-05 ", "1.2345E-05"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ListingForm(c.v), c.listing) << c.general;
+        EXPECT_EQ(GeneralForm(c.v), c.general);
+        EXPECT_EQ(ToSingle(c.general), c.v) << c.general;
+    }
+    EXPECT_EQ(FixedForm(2.345, 2), "2.35");
+    EXPECT_EQ(FixedForm(-1234.5, 1), "-1234.5");
+    EXPECT_EQ(IntegerText(-4711), "-4711");
+    EXPECT_EQ(ToSingle("12,5"), std::nullopt) << "a comma is never a decimal point";
+    EXPECT_EQ(ToSingle("1e-400"), 0.0F);
+    EXPECT_EQ(ToSingle("1e400"), std::nullopt);
+    EXPECT_EQ(ToDouble("0.00000e999999999999"), 0.0);
+    std::setlocale(LC_ALL, before.c_str());
 }

@@ -185,3 +185,70 @@ TEST(Reader, CountColumnsRules)
         EXPECT_EQ(p.Separator, c.separator) << c.line;
     }
 }
+
+// The column count and separator come from the first data line by a scan whose
+// quirks (a cut skips the character after it, a leading tab is no separator,
+// the last separator met wins) decide how odd files read; the fast scan keeps
+// every one of them.
+TEST(Reader, CountsColumnsOfOddFirstLinesAsBefore)
+{
+    struct Case {
+        std::string line;
+        int columns;
+        const char* separator; // "" when no separator was met (the old one stays)
+    } cases[] = {
+        {"1,2,3", 3, ","},    {"1,,2", 2, ","},      {"1,,,2", 3, ","},       {",1,2", 3, ","},
+        {"1 , 2 ,3", 4, " "}, {"1\t2 3", 3, " "},    {"1 2\t3", 3, "\t"},     {"\t1\t2", 2, "\t"},
+        {"1\t\t2", 2, "\t"},  {"1,\t2", 2, ","},     {"   1    2  ", 2, " "}, {"12345", 1, ""},
+        {"", 1, ""},          {"a,b c\td", 4, "\t"}, {"1, ,2", 2, ","},       {"1 ,\t, 2", 4, " "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("line [" + c.line + "]");
+        TempFile f(Titles(1) + c.line + "\r\n");
+        Project p;
+        p.DataFileName = f.path();
+        p.NumTitleLines = 1;
+        p.Separator = "";
+        const auto columns = CountColumns(p);
+        ASSERT_TRUE(columns.has_value());
+        EXPECT_EQ(*columns, c.columns);
+        EXPECT_EQ(p.Separator, c.separator);
+    }
+}
+
+// A count beyond what a column number can hold must not wrap into a small,
+// plausible one: the line is refused as a format error.
+TEST(Reader, RefusesAFirstLineWithMoreColumnsThanAnIntegerHolds)
+{
+    struct Case {
+        std::string line;
+        int columns; // 0: refused
+    } cases[] = {
+        {"", 32767},
+        {"", 32768},
+        // One reading, a run of 131 073 commas (a cut skips the next one) and two
+        // more: 65 539 columns, which wrapped to 3 at 16 bits.
+        {"1" + std::string(131073, ',') + "2,3", 0},
+    };
+    for (auto& c : cases) {
+        if (c.line.empty()) {
+            c.line = "1";
+            for (int k = 1; k < c.columns; ++k)
+                c.line += ",1";
+            if (c.columns > 32767)
+                c.columns = 0;
+        }
+        SCOPED_TRACE(c.line.size());
+        TempFile f(Titles(2) + c.line + "\r\n1,2,3\r\n");
+        Project p;
+        const Message m = Read(p, f.path(), 2);
+        EXPECT_EQ(p.ReadError, True);
+        EXPECT_EQ(p.NumReadings, 0);
+        if (c.columns > 0) {
+            EXPECT_EQ(p.NumColumns, c.columns);
+            EXPECT_EQ(m.text, "Wrong format data. Please Check line Number 4");
+        } else {
+            EXPECT_EQ(m.text, "Wrong format data. Please Check line Number 3");
+        }
+    }
+}
