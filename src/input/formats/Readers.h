@@ -1,0 +1,30 @@
+#pragma once
+// The one place that knows every data file format. A new format is one reader
+// class and one line in the table of Readers.cpp.
+
+#include "input/Sounding.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quarvex {
+
+// How much of a file ChooseReader is shown.
+inline constexpr std::size_t kSniffBytes = 8192;
+
+// Every reader, in the order they are asked whether a file is theirs.
+std::span<const SoundingReader* const> SoundingReaders();
+
+// The first reader that recognises these opening bytes, or nullptr.
+const SoundingReader* ChooseReader(std::string_view firstBytes);
+
+// The reader whose Key() is `key` (any case), or nullptr.
+const SoundingReader* FindReader(std::string_view key);
+
+// Reads a file with the reader `format` names ("gef", "ags", "table"), or with
+// the one its content calls for when `format` is "auto", whatever its extension.
+ReadOutcome ReadSoundingFile(const std::string& path, std::string_view format = "auto",
+                             const ReadOptions& options = {});
+
+} // namespace quarvex
