@@ -134,3 +134,49 @@ void BM_WholePipeline(benchmark::State& state)
 BENCHMARK(BM_WholePipeline)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
+
+namespace {
+
+// The heaviest run the checks let through: one reading at 6900 ft (21 036 steps)
+// and the widest pile accepted, whose zones below the tip are the longest.
+void BM_DeepestSoundingWidestPile(benchmark::State& state)
+{
+    const auto file = std::filesystem::temp_directory_path() / "quarvex-bench-deep-sounding.txt";
+    std::ofstream(file, std::ios::binary) << "6900, 100, 1\r\n";
+    Project p;
+    ResetOpenFileDefaults(p);
+    p.DataFileName = file.string();
+    p.NumTitleLines = 0;
+    p.UnitSystem = kUnitsEnglish;
+    LoadConeFile(p);
+    CleanReadings(p);
+    if (p.ReadError != False || BuildStepTable(p)) {
+        state.SkipWithError("the deep sounding was not read");
+        return;
+    }
+    p.PileType = 9;
+    p.PileShape = 0;
+    const Single top = ConeTopDepth(p);
+    const Single max = ConeMaxDepth(p);
+    p.PileTopDepth = top;
+    p.PileTipDepth = max;
+    p.OutputFileName = "/dev/null";
+    AnalysisInputs in;
+    in.sizeText = "120";
+    if (!CheckAnalysisInputs(p, in, top, max).ok) {
+        state.SkipWithError("the widest pile was refused");
+        return;
+    }
+    DefaultAnswers answers;
+    for (auto _ : state) {
+        const DesignRunResult r = RunDesign(p, DesignRunInputs{}, answers);
+        benchmark::DoNotOptimize(r.exported);
+    }
+    state.counters["steps"] = p.NumSteps;
+}
+BENCHMARK(BM_DeepestSoundingWidestPile)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace

@@ -6,7 +6,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 #include <vector>
+
+#include <unistd.h>
 
 namespace quarvex {
 
@@ -228,7 +232,36 @@ std::optional<Message> OutputWriter::WriteOutputHeader(const Project& p)
     };
     if (fileName_.empty())
         return refuse();
-    file_ = std::fopen(fileName_.c_str(), "wb");
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(fileName_, ec);
+    partName_.clear();
+    finalName_.clear();
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        // A device or pipe is written in place: there is nothing to keep, and a
+        // rename would replace the device itself.
+        file_ = std::fopen(fileName_.c_str(), "wb");
+    } else {
+        // A file that may not be written is refused as before, not replaced.
+        if (fs::exists(status) && ::access(fileName_.c_str(), W_OK) != 0)
+            return refuse();
+        // Through a symbolic link to the file it names, so that the link stays.
+        fs::path target = fileName_;
+        if (fs::is_symlink(fs::symlink_status(fileName_, ec))) {
+            target = fs::canonical(fileName_, ec);
+            if (ec)
+                return refuse();
+        }
+        finalName_ = target.string();
+        partName_ = finalName_ + ".part~";
+        file_ = std::fopen(partName_.c_str(), "wb");
+        if (file_ == nullptr) {
+            partName_.clear();
+            return refuse();
+        }
+        if (fs::exists(status))
+            fs::permissions(partName_, status.permissions(), fs::perm_options::replace, ec);
+    }
     if (file_ == nullptr)
         return refuse();
     depths_ = DepthTexts(p);
@@ -255,7 +288,16 @@ Message OutputWriter::CloseOutputFile()
         if (std::fclose(file_) != 0)
             ok = false;
         file_ = nullptr;
+        if (ok && !partName_.empty()) {
+            std::error_code ec;
+            std::filesystem::rename(partName_, finalName_, ec);
+            if (ec)
+                ok = false;
+            else
+                partName_.clear();
+        }
     }
+    DropPartFile();
     project_ = nullptr;
     depths_.clear();
     if (!ok) {
@@ -271,7 +313,17 @@ void OutputWriter::Abandon()
         std::fclose(file_);
         file_ = nullptr;
     }
+    DropPartFile();
     project_ = nullptr;
+}
+
+void OutputWriter::DropPartFile()
+{
+    if (partName_.empty())
+        return;
+    std::error_code ec;
+    std::filesystem::remove(partName_, ec);
+    partName_.clear();
 }
 
 } // namespace quarvex

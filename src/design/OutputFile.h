@@ -54,7 +54,9 @@ public:
 
     // Creates the file OutputFileName and writes everything up to the
     // classification listing. On failure returns the message to show and leaves
-    // no file open.
+    // no file open. The text goes to a part file beside the named one, which
+    // replaces it only when CloseOutputFile succeeds: a run that fails or stops
+    // leaves the user's earlier file as it was.
     std::optional<Message> WriteOutputHeader(const Project& p);
 
     // Appends one capacity table: steps 1..NumSteps-1 with PileTopDepth < depth <=
@@ -75,8 +77,15 @@ public:
 private:
     void Put(const std::string& s);
 
+    void DropPartFile();
+
     std::FILE* file_ = nullptr;
     std::string fileName_;
+    // Where the text goes until it is complete; empty when it goes straight to
+    // the named file (a device such as /dev/null).
+    std::string partName_;
+    // The regular file the finished text replaces.
+    std::string finalName_;
     const Project* project_ = nullptr;
     bool failed_ = false;
     std::vector<std::string> depths_;

@@ -67,6 +67,8 @@ AnalysisCheck CheckAnalysisInputs(Project& p, const AnalysisInputs& in, Single c
     const auto inches = ToSingle(in.sizeText);
     if (!inches || !(*inches > 0.0F) || !std::isfinite(*inches / 12))
         return refuse(CriticalMessage(kMsgDiameterPositive), DesignBox::Size, DesignBox::None);
+    if (*inches > kMaxPileSizeInches)
+        return refuse(CriticalMessage(kMsgDiameterTooLarge), DesignBox::Size, DesignBox::None);
 
     // 2. Size text and size.
     p.PileSizeText = in.sizeText;

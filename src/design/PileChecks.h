@@ -46,6 +46,12 @@ struct AnalysisCheck {
 
 inline constexpr const char* kMsgEnterDiameter = "Please enter pile diameter";
 inline constexpr const char* kMsgDiameterPositive = "Pile diameter should be a positive number of inches";
+// The largest size accepted. No driven precast pile comes near it, and it bounds
+// the work of the zones below the tip (they reach four diameters down), so that
+// no input keeps a run busy for seconds.
+inline constexpr float kMaxPileSizeInches = 120;
+inline constexpr const char* kMsgDiameterTooLarge =
+    "Pile diameter should not be more than 120 inches (no driven precast pile is larger)";
 inline constexpr const char* kMsgMissingTop = "Missing Data .. Enter Top Elevation of Pile ";
 inline constexpr const char* kMsgTopAboveCone = "Pile top elevation can not be higher than cone top reading";
 inline constexpr const char* kMsgTopTooShort =

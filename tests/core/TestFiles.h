@@ -33,6 +33,11 @@ private:
     std::filesystem::path path_;
 };
 
+inline void WriteWholeFile(const std::string& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
+
 // n title lines "title k", CR LF ended.
 inline std::string Titles(int n)
 {

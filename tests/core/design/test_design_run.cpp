@@ -198,6 +198,8 @@ TEST(DesignRun, FailuresEndWithTheAnalysisMessage)
     for (const Case& c : cases) {
         RunFixture f;
         f.questions.tip = [](Project& p) { p.TipOption = 0; };
+        // The results of an earlier run are in the file the failing run names.
+        WriteWholeFile(f.p.OutputFileName, "earlier results\r\n");
         c.spoil(f.p);
         const DesignRunResult r = f.Run();
         SCOPED_TRACE(c.name);
@@ -206,5 +208,28 @@ TEST(DesignRun, FailuresEndWithTheAnalysisMessage)
         EXPECT_EQ(r.message->text, kMsgAnalysisError);
         EXPECT_EQ(r.message->icon, MsgIcon::Critical);
         EXPECT_FALSE(r.ShowResults());
+        EXPECT_EQ(ReadWholeFile(f.p.OutputFileName), "earlier results\r\n");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.dir.dir()), {}), 2)
+            << "a part file was left behind";
     }
+}
+
+TEST(DesignRun, ACompletedRunReplacesTheEarlierFileWhole)
+{
+    RunFixture f;
+    WriteWholeFile(f.p.OutputFileName, std::string(200000, 'x'));
+    ASSERT_EQ(f.Run().outcome, DesignOutcome::Completed);
+    const std::string text = ReadWholeFile(f.p.OutputFileName);
+    EXPECT_EQ(text.find('x'), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.dir.dir()), {}), 2);
+
+    // Through a link, the file it names is replaced and the link stays.
+    RunFixture g;
+    const auto real = g.dir.dir() / "real.dat";
+    WriteWholeFile(real.string(), "old");
+    std::filesystem::create_symlink(real, g.p.OutputFileName);
+    ASSERT_EQ(g.Run().outcome, DesignOutcome::Completed);
+    EXPECT_TRUE(std::filesystem::is_symlink(g.p.OutputFileName));
+    EXPECT_EQ(ReadWholeFile(real.string()), text);
 }

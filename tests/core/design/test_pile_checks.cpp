@@ -196,16 +196,27 @@ TEST(AnalysisChecks, SizeSetsTextAndFeet)
 // label; it is refused and changes nothing.
 TEST(AnalysisChecks, SizeThatIsNoPositiveNumberIsRefused)
 {
-    for (const char* text : {"abc", "0", "-14", " ", "14 in"}) {
+    struct Case {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"abc", kMsgDiameterPositive}, {"0", kMsgDiameterPositive},     {"-14", kMsgDiameterPositive},
+        {" ", kMsgDiameterPositive},   {"14 in", kMsgDiameterPositive}, {"120.01", kMsgDiameterTooLarge},
+        {"1e4", kMsgDiameterTooLarge},
+    };
+    for (const auto& [text, message] : cases) {
         CheckFixture f;
         f.p.PileSizeText = "16";
         f.p.PileSize = 16.0F / 12;
         const AnalysisCheck r = f.Press({text, false, "", false, ""});
         EXPECT_FALSE(r.ok) << text;
-        EXPECT_EQ(r.message.text, kMsgDiameterPositive);
+        EXPECT_EQ(r.message.text, message);
         EXPECT_EQ(r.message.icon, MsgIcon::Critical);
         EXPECT_EQ(r.focus, DesignBox::Size);
         EXPECT_EQ(f.p.PileSizeText, "16");
         EXPECT_EQ(f.p.PileSize, 16.0F / 12);
     }
+    CheckFixture largest;
+    EXPECT_TRUE(largest.Press({"120", false, "", false, ""}).ok);
+    EXPECT_EQ(largest.p.PileSize, 10.0F);
 }
