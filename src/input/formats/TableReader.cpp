@@ -251,6 +251,30 @@ ReadOutcome TableReader::Parse(std::string_view text, const std::string& path) c
                                    : r == kTip ? "qc, cone resistance, conusweerstand, ..."
                                                : "fs, sleeve friction, local friction, wrijving, ...") +
                                   ")")};
+    // Some exports give the units in a row of their own under the names.
+    std::size_t dataFrom = first + 1;
+    if (headings[column[kDepth]].UnitText.empty() && headings[column[kTip]].UnitText.empty() &&
+        headings[column[kSleeve]].UnitText.empty()) {
+        std::size_t next = first + 1;
+        while (next < lines.size() && TrimBlanks(lines[next].Text).empty())
+            ++next;
+        if (next < lines.size() && !LooksLikeData(lines[next].Text)) {
+            auto unitRow = Fields(lines[next].Text, separator);
+            if (unitRow && unitRow->size() == headings.size() + 1 && unitRow->back().empty())
+                unitRow->pop_back();
+            if (!unitRow || unitRow->size() != headings.size())
+                return {{},
+                        LineError(path, lines[next].Number,
+                                  "the row under the headings is neither readings nor one unit per column")};
+            for (std::size_t k = 0; k < headings.size(); ++k) {
+                std::string_view u = TrimBlanks((*unitRow)[k]);
+                if (IsUnitToken(u))
+                    u = TrimBlanks(u.substr(1, u.size() - 2));
+                headings[k].UnitText = std::string(u);
+            }
+            dataFrom = next + 1;
+        }
+    }
     Unit units[3] = {};
     for (int r = 0; r < 3; ++r) {
         const Heading& h = headings[column[r]];
@@ -278,7 +302,7 @@ ReadOutcome TableReader::Parse(std::string_view text, const std::string& path) c
     Sounding s;
     s.UnitSystem = english ? kUnitsEnglish : kUnitsSI;
     std::vector<int> readingLines;
-    for (std::size_t i = first + 1; i < lines.size(); ++i) {
+    for (std::size_t i = dataFrom; i < lines.size(); ++i) {
         const TextLine& line = lines[i];
         if (TrimBlanks(line.Text).empty())
             continue;
