@@ -22,21 +22,21 @@ struct ColumnInfo {
     int Line = 0;
 };
 
-std::vector<std::string_view> SplitAt(std::string_view s, char separator)
+void SplitAt(std::string_view s, char separator, std::vector<std::string_view>& parts)
 {
-    std::vector<std::string_view> parts;
+    parts.clear();
     while (true) {
         const std::size_t p = s.find(separator);
         parts.push_back(TrimBlanks(s.substr(0, p)));
         if (p == std::string_view::npos)
-            return parts;
+            return;
         s.remove_prefix(p + 1);
     }
 }
 
-std::vector<std::string_view> SplitAtBlanks(std::string_view s)
+void SplitAtBlanks(std::string_view s, std::vector<std::string_view>& parts)
 {
-    std::vector<std::string_view> parts;
+    parts.clear();
     std::size_t i = 0;
     while (i < s.size()) {
         while (i < s.size() && (s[i] == ' ' || s[i] == '\t'))
@@ -47,7 +47,6 @@ std::vector<std::string_view> SplitAtBlanks(std::string_view s)
         if (i > b)
             parts.push_back(s.substr(b, i - b));
     }
-    return parts;
 }
 
 const char* QuantityName(int q)
@@ -100,7 +99,8 @@ std::string ReadHeader(const std::vector<TextLine>& lines, const std::string& pa
             return LineError(path, line.Number, "header line has no '=' after its keyword");
         const std::string key = Lowercase(TrimBlanks(t.substr(1, eq - 1)));
         const std::string_view value = TrimBlanks(t.substr(eq + 1));
-        const std::vector<std::string_view> f = SplitAt(value, ',');
+        std::vector<std::string_view> f;
+        SplitAt(value, ',', f);
         auto field = [&f](std::size_t k) { return k < f.size() ? f[k] : std::string_view(); };
 
         if (key == "eoh") {
@@ -242,19 +242,35 @@ ReadOutcome GefReader::Parse(std::string_view text, const std::string& path) con
     s.Info = h.Info;
     std::vector<int> readingLines;
 
+    // What each of depth, qc and fs needs, looked up once rather than per value.
+    struct Wanted {
+        std::size_t Index;
+        Unit Kind;
+        std::optional<double> Void;
+        int Column;
+    };
+    Wanted wanted[3] = {};
+    {
+        int k = 0;
+        for (int column : {depthCol, tipCol, sleeveCol}) {
+            const auto vd = h.Voids.find(column);
+            wanted[k++] = {static_cast<std::size_t>(column - 1), h.Columns.at(column).Kind,
+                           vd == h.Voids.end() ? std::nullopt : std::optional<double>(vd->second), column};
+        }
+    }
+    const std::size_t want = h.DeclaredColumns != 0 ? static_cast<std::size_t>(h.DeclaredColumns) : 0;
+    std::vector<std::string_view> values;
     auto takeRecord = [&](std::string_view record, int lineNumber) -> std::string {
         record = TrimBlanks(record);
         if (record.empty())
             return {};
-        std::vector<std::string_view> values;
         if (h.ColumnSeparator == ' ' || h.ColumnSeparator == '\t') {
-            values = SplitAtBlanks(record);
+            SplitAtBlanks(record, values);
         } else {
-            values = SplitAt(record, h.ColumnSeparator);
+            SplitAt(record, h.ColumnSeparator, values);
             if (values.size() > 1 && values.back().empty())
                 values.pop_back(); // a separator closing the record
         }
-        const std::size_t want = h.DeclaredColumns != 0 ? static_cast<std::size_t>(h.DeclaredColumns) : 0;
         if ((want != 0 && values.size() != want) || values.size() < static_cast<std::size_t>(needed))
             return LineError(path, lineNumber,
                              DecimalText(static_cast<long long>(values.size())) +
@@ -262,18 +278,20 @@ ReadOutcome GefReader::Parse(std::string_view text, const std::string& path) con
                                  DecimalText(want != 0 ? h.DeclaredColumns : needed) + " columns");
         Single reading[3] = {};
         bool isVoid = false;
-        int k = 0;
-        for (int column : {depthCol, tipCol, sleeveCol}) {
-            const std::string_view v = values[static_cast<std::size_t>(column - 1)];
+        for (int k = 0; k < 3; ++k) {
+            const Wanted& w = wanted[k];
+            const std::string_view v = values[w.Index];
             const auto raw = ToDouble(v);
-            const auto value = ValueIn(v, h.Columns.at(column).Kind);
-            if (!raw || !value)
+            std::optional<Single> value;
+            if (raw)
+                value = w.Kind == Unit::KPa ? ValueIn(v, w.Kind) : ValueIn(*raw);
+            if (!value)
                 return LineError(path, lineNumber,
-                                 "value '" + std::string(v) + "' in column " + DecimalText(column) + " (" +
-                                     QuantityName(h.Columns.at(column).Quantity) + ") is not a number");
-            if (const auto vd = h.Voids.find(column); vd != h.Voids.end() && vd->second == *raw)
+                                 "value '" + std::string(v) + "' in column " + DecimalText(w.Column) + " (" +
+                                     QuantityName(h.Columns.at(w.Column).Quantity) + ") is not a number");
+            if (w.Void && *w.Void == *raw)
                 isVoid = true;
-            reading[k++] = *value;
+            reading[k] = *value;
         }
         if (isVoid) {
             ++s.DroppedReadings;
@@ -287,8 +305,9 @@ ReadOutcome GefReader::Parse(std::string_view text, const std::string& path) con
         return {};
     };
 
-    std::string record;
-    int recordLine = 0;
+    // A record may run over a line end; only then is it copied together.
+    std::string pending;
+    int pendingLine = 0;
     for (std::size_t i = h.FirstDataLine; i < lines.size(); ++i) {
         const TextLine& line = lines[i];
         if (h.RecordSeparator == 0) {
@@ -296,20 +315,31 @@ ReadOutcome GefReader::Parse(std::string_view text, const std::string& path) con
                 return {{}, e};
             continue;
         }
-        for (char c : line.Text) {
-            if (c == h.RecordSeparator) {
-                if (std::string e = takeRecord(record, recordLine); !e.empty())
-                    return {{}, e};
-                record.clear();
-                continue;
+        std::string_view rest = line.Text;
+        for (std::size_t p = rest.find(h.RecordSeparator); p != std::string_view::npos;
+             p = rest.find(h.RecordSeparator)) {
+            std::string e;
+            if (pending.empty()) {
+                e = takeRecord(rest.substr(0, p), line.Number);
+            } else {
+                pending += rest.substr(0, p);
+                e = takeRecord(pending, pendingLine);
+                pending.clear();
             }
-            if (TrimBlanks(record).empty() && c != ' ' && c != '\t')
-                recordLine = line.Number;
-            record += c;
+            if (!e.empty())
+                return {{}, e};
+            rest.remove_prefix(p + 1);
         }
-        record += ' '; // a record may run over a line end
+        if (!pending.empty()) {
+            pending += rest;
+            pending += ' ';
+        } else if (!TrimBlanks(rest).empty()) {
+            pending.assign(rest);
+            pending += ' ';
+            pendingLine = line.Number;
+        }
     }
-    if (std::string e = takeRecord(record, recordLine); !e.empty())
+    if (std::string e = takeRecord(pending, pendingLine); !e.empty())
         return {{}, e};
 
     if (s.Depth.empty())

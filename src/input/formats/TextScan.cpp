@@ -2,6 +2,7 @@
 
 #include "project/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -35,6 +36,7 @@ std::string_view StripBom(std::string_view text)
 std::vector<TextLine> SplitLines(std::string_view text)
 {
     std::vector<TextLine> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     int number = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -175,8 +177,11 @@ std::optional<Single> ValueIn(std::string_view text, Unit unit)
     text = TrimBlanks(text);
     std::optional<double> d;
     if (unit == Unit::KPa) {
-        if (text.find_first_of("eE") == std::string_view::npos) {
-            d = ToDouble(std::string(text) + "e-3");
+        char shifted[64];
+        if (text.find_first_of("eE") == std::string_view::npos && text.size() + 3 <= sizeof shifted) {
+            text.copy(shifted, text.size());
+            std::string_view("e-3").copy(shifted + text.size(), 3);
+            d = ToDouble(std::string_view(shifted, text.size() + 3));
         } else if (auto v = ToDouble(text)) {
             d = *v / 1000.0;
         }
@@ -185,7 +190,12 @@ std::optional<Single> ValueIn(std::string_view text, Unit unit)
     }
     if (!d)
         return std::nullopt;
-    const auto f = static_cast<Single>(*d);
+    return ValueIn(*d);
+}
+
+std::optional<Single> ValueIn(double value)
+{
+    const auto f = static_cast<Single>(value);
     if (!std::isfinite(f))
         return std::nullopt;
     return f;

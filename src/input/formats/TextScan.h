@@ -55,6 +55,8 @@ bool IsStress(Unit u);
 // point in the text, so that "12.3" kPa gives exactly the Single that "0.0123"
 // MPa gives: a file and its hand conversion then read alike.
 std::optional<Single> ValueIn(std::string_view text, Unit unit);
+// A value already read, as a Single; nothing when it does not fit.
+std::optional<Single> ValueIn(double value);
 
 // Refuses depths that decrease; lines[k] is the file line of reading k.
 std::string CheckDepthOrder(const std::vector<Single>& depth, const std::vector<int>& lines,
