@@ -8,6 +8,7 @@
 #include "ui/design/DesignScreenParts.h"
 #include "ui/design/FrmSoilLayers.h"
 #include "ui/design/FrmTipOptions.h"
+#include "ui/shell/ModalLoop.h"
 #include "ui/shell/ScreenHelpers.h"
 
 #include <QButtonGroup>
@@ -59,7 +60,10 @@ public:
         FrmSoilLayers layers(p, s_.dialogs_, &s_);
         if (s_.modalHook_)
             s_.modalHook_(layers);
-        layers.exec();
+        {
+            const ModalLoop loop;
+            layers.exec();
+        }
         if (layers.Entry().Completed())
             s_.cmdDesign_->setText(kAnalysis);
         return s_.cmdDesign_->text() == kAnalysis;

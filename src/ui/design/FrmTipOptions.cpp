@@ -3,6 +3,7 @@
 #include "design/PileChecks.h"
 #include "design/TipOptions.h"
 #include "ui/design/DesignScreenParts.h"
+#include "ui/shell/ModalLoop.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -135,6 +136,7 @@ void FrmTipOptions::Ask(Project& project, Dialogs& dialogs, QWidget* parent,
     }
     if (onShown)
         onShown(screen);
+    const ModalLoop loop;
     screen.exec();
 }
 

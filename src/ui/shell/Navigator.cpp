@@ -12,6 +12,7 @@
 #include "ui/shell/FrmSplash.h"
 #include "ui/shell/FrmViewFile.h"
 #include "ui/shell/Frm_Titles.h"
+#include "ui/shell/ModalLoop.h"
 #include "ui/shell/ViewerText.h"
 
 #include <QCursor>
@@ -83,9 +84,10 @@ template <class Slot> void Navigator::Discard(Slot*& slot)
     Slot* screen = std::exchange(slot, nullptr);
     if (screen == nullptr)
         return;
-    // The screen may be the one whose signal brought us here: delete it later.
+    // The screen may be the one whose signal brought us here, or the owner of a
+    // modal window whose loop brought us here: delete it once both are over.
     screen->hide();
-    screen->deleteLater();
+    DeleteWhenNoModalLoop(screen);
 }
 
 bool Navigator::AnyMainScreenVisible() const
@@ -368,6 +370,10 @@ void Navigator::OtherData()
 
 void Navigator::OpenResults()
 {
+    // A run that ends after its design screen was discarded (its Back came
+    // through while a question of the run was open) has nothing to sit over.
+    if (sender() != nullptr && sender() != pileDesign_)
+        return;
     OpenResultsScreen();
 }
 

@@ -1,7 +1,10 @@
 #include "ui/shell/QtDialogs.h"
 
+#include "ui/shell/ModalLoop.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -33,6 +36,25 @@ QMessageBox::Icon BoxIcon(MsgIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// Every dialog lives on the heap behind a guard: a nested loop may delete the
+// parent (and with it the dialog) while the dialog waits, and a dialog on the
+// stack would then be freed twice.
+template <class D> int Wait(const QPointer<D>& dialog)
+{
+    const ModalLoop loop;
+    return dialog->exec();
+}
+
+std::optional<QString> ChosenFile(QPointer<QFileDialog> dialog)
+{
+    const bool accepted = Wait(dialog) == QDialog::Accepted;
+    std::optional<QString> chosen;
+    if (accepted && dialog != nullptr && !dialog->selectedFiles().isEmpty())
+        chosen = dialog->selectedFiles().first();
+    delete dialog.data();
+    return chosen;
+}
+
 QStringList QtFilters(const QStringList& filters)
 {
     QStringList out;
@@ -61,63 +83,65 @@ QString QtFileFilter(const QString& filter)
 
 MsgAnswer QtDialogs::ShowMessage(QWidget* parent, const Message& message)
 {
-    QMessageBox box(parent);
-    box.setWindowTitle(QString::fromStdString(message.caption));
-    box.setText(DisplayText(message.text));
-    box.setTextFormat(Qt::PlainText);
-    box.setIcon(BoxIcon(message.icon));
-    if (message.buttons == MsgButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(message.defaultNo ? QMessageBox::No : QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    QPointer<QMessageBox> box = new QMessageBox(parent);
+    box->setWindowTitle(QString::fromStdString(message.caption));
+    box->setText(DisplayText(message.text));
+    box->setTextFormat(Qt::PlainText);
+    box->setIcon(BoxIcon(message.icon));
+    const bool yesNo = message.buttons == MsgButtons::YesNo;
+    if (yesNo) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(message.defaultNo ? QMessageBox::No : QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Ok);
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
-    return MsgAnswer::Ok;
+    const int result = Wait(box);
+    delete box.data();
+    if (!yesNo)
+        return MsgAnswer::Ok;
+    return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
 std::optional<QString> QtDialogs::OpenFile(QWidget* parent, const OpenFileRequest& request)
 {
-    QFileDialog dialog(parent, request.title, request.startDir);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    QPointer<QFileDialog> dialog = new QFileDialog(parent, request.title, request.startDir);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
     const QStringList filters = QtFilters(request.filters);
     if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
-        dialog.selectNameFilter(filters.first());
+        dialog->setNameFilters(filters);
+        dialog->selectNameFilter(filters.first());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().first();
+    return ChosenFile(dialog);
 }
 
 std::optional<QString> QtDialogs::SaveFile(QWidget* parent, const SaveFileRequest& request)
 {
-    QFileDialog dialog(parent, request.title, request.startDir);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QPointer<QFileDialog> dialog = new QFileDialog(parent, request.title, request.startDir);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
     if (!request.confirmOverwrite)
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
     const QStringList filters = QtFilters(request.filters);
     if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
-        dialog.selectNameFilter(filters.first());
+        dialog->setNameFilters(filters);
+        dialog->selectNameFilter(filters.first());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().first();
+    return ChosenFile(dialog);
 }
 
 bool QtDialogs::Print(QWidget* parent, const std::function<void(QPrinter&)>& paint)
 {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+    dialog->setWindowTitle(QStringLiteral("Print"));
     // The dialog lists the printers and "Print to File (PDF)".
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    if (dialog.exec() != QDialog::Accepted)
+    dialog->setOption(QAbstractPrintDialog::PrintToFile, true);
+    const bool accepted = Wait(dialog) == QDialog::Accepted && dialog != nullptr;
+    delete dialog.data();
+    if (!accepted)
         return false;
     paint(printer);
     return true;

@@ -1,15 +1,39 @@
 #include "ui/shell/ScreenHelpers.h"
 
+#include "ui/shell/ModalLoop.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace quarvex {
 
 namespace {
+
+// The button shows pressed for a moment and then clicks, as Qt's animated
+// click does; but the user may open a modal window in that moment (a toolbar
+// shortcut, a file dialog), and a click landing under it would move screens
+// the modal window's code still stands on. Such a click is dropped.
+void AnimatedClick(QAbstractButton* button)
+{
+    constexpr int kPressedMs = 100;
+    const char* const kPending = "quarvexClickPending";
+    if (button->property(kPending).toBool())
+        return;
+    button->setProperty(kPending, true);
+    button->setDown(true);
+    QTimer::singleShot(kPressedMs, button, [b = QPointer<QAbstractButton>(button), kPending] {
+        b->setProperty(kPending, false);
+        b->setDown(false);
+        if (b->isEnabled() && !BlockedByModalWindow(b))
+            b->click();
+    });
+}
 
 class EnterClicksButton : public QObject {
 public:
@@ -23,7 +47,7 @@ protected:
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
                 auto* button = qobject_cast<QAbstractButton*>(watched);
                 if (button != nullptr && button->isEnabled()) {
-                    button->animateClick();
+                    AnimatedClick(button);
                     return true;
                 }
             }

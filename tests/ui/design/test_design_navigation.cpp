@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -138,4 +139,54 @@ TEST_F(DesignNavigation, OtherDataGoesToTheFileDialog)
     ASSERT_NE(nav.OpenFileScreen(), nullptr);
     EXPECT_EQ(dialogs.openRequests.size(), before + 1);
     EXPECT_EQ(p.NumTitleLines, 10);
+}
+
+// The design run's questions are modal windows with their own loops: a Back
+// pressed with Enter just before "Analysis" comes due while the tip options
+// wait, and must neither discard the screen under them nor act at all.
+TEST_F(DesignNavigation, EnterOnBackThenAnalysisKeepsTheDesignScreen)
+{
+    bool askedTipOptions = false;
+    design->SetModalHook([&](QDialog& d) {
+        askedTipOptions = true;
+        QPointer<QDialog> dialog = &d;
+        // Well after the Enter's click has come due.
+        QTimer::singleShot(300, [dialog] {
+            if (dialog != nullptr)
+                dialog->findChild<QPushButton*>("CmdNext")->click();
+        });
+    });
+    auto* back = design->findChild<QPushButton*>("CmdBack");
+    QTest::keyClick(back, Qt::Key_Return);
+    design->findChild<QPushButton*>("CmdDesign")->click();
+    ASSERT_TRUE(askedTipOptions);
+    QTest::qWait(150);
+    EXPECT_EQ(nav.PileDesign(), design);
+    EXPECT_TRUE(design->isVisible());
+    EXPECT_NE(Results(), nullptr);
+}
+
+TEST_F(DesignNavigation, DesignScreenDiscardedWhileTheTipOptionsWaitGoesAfterTheRun)
+{
+    QPointer<FrmPileDesign> screen = design;
+    bool aliveInside = false;
+    design->SetModalHook([&](QDialog& d) {
+        QPointer<QDialog> dialog = &d;
+        QTimer::singleShot(0, [&, dialog] {
+            nav.PileDesignBack();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            aliveInside = screen != nullptr && dialog != nullptr;
+            if (dialog != nullptr)
+                dialog->findChild<QPushButton*>("CmdNext")->click();
+        });
+    });
+    design->findChild<QPushButton*>("CmdDesign")->click();
+    EXPECT_TRUE(aliveInside);
+    EXPECT_EQ(nav.PileDesign(), nullptr);
+    // The run that completes for a discarded screen opens no results.
+    EXPECT_EQ(nav.Results(), nullptr);
+    ASSERT_NE(screen, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(screen, nullptr);
+    EXPECT_NE(nav.SoilPlot(), nullptr);
 }
