@@ -81,11 +81,13 @@ std::vector<std::string> DepthLimitChoices(const Project& p)
     const Single last = p.DepthData[p.NumReadings];
     if (!std::isfinite(last))
         return out;
-    // Whole feet; a 64-bit count so that no sounding depth can overflow it.
-    const auto step = static_cast<long long>(std::floor(last / 6));
-    for (long long k = 0; k <= 6; ++k)
-        out.push_back(std::to_string(step * k));
-    if (static_cast<double>(6 * step) < last)
+    // Whole feet, kept in floating point: a depth of any size (1e30 ft in a
+    // damaged file) has a whole-number step, where an integer type would
+    // overflow. Six times a float's value is exact in a double.
+    const double step = std::floor(last / 6);
+    for (int k = 0; k <= 6; ++k)
+        out.push_back(FixedForm(step * k + 0.0, 0)); // + 0.0: no "-0"
+    if (6 * step < static_cast<double>(last))
         out.push_back(GeneralForm(last));
     return out;
 }

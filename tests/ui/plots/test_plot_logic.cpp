@@ -1,9 +1,12 @@
 // The plot screens' decisions, checked without windows.
 
 #include "PlotFixtures.h"
+#include "project/NumberText.h"
 #include "ui/plots/PlotLogic.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace quarvex;
 using namespace quarvex::plots;
@@ -36,6 +39,28 @@ TEST(DepthLimitChoices, SixStepsThenTheLastDepthWhenShort)
         EXPECT_EQ(DepthLimitChoices(WithLastDepth(c.last)), c.expected) << c.last;
     Project empty;
     EXPECT_TRUE(DepthLimitChoices(empty).empty());
+}
+
+// Depths beyond what a 64-bit whole number holds (a damaged file): the list is
+// still whole numbers, multiples of the step, each reading back exactly.
+TEST(DepthLimitChoices, AbsurdDepthsGiveWholeNumbersWithoutOverflow)
+{
+    for (float last : {5.6e19F, 1e20F, 2e30F, 3.4e38F, -1e30F}) {
+        SCOPED_TRACE(last);
+        const auto choices = DepthLimitChoices(WithLastDepth(last));
+        ASSERT_GE(choices.size(), 7U);
+        const double step = std::floor(last / 6);
+        EXPECT_EQ(choices[0], "0");
+        for (int k = 0; k <= 6; ++k) {
+            const std::string& t = choices[static_cast<std::size_t>(k)];
+            const bool sign = !t.empty() && t[0] == '-';
+            EXPECT_EQ(t.find_first_not_of("0123456789", sign ? 1 : 0), std::string::npos) << t;
+            EXPECT_EQ(ToDouble(t), step * k) << t;
+        }
+        // The last depth itself comes after the six steps when they fall short.
+        if (choices.size() == 8)
+            EXPECT_EQ(ToSingle(choices[7]), last);
+    }
 }
 
 TEST(DepthLimit, FindsTheFirstReadingAtOrBeyondTheLimit)

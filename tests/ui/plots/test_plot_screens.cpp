@@ -494,3 +494,22 @@ TEST(FrmPlotConeData, TinySoundingsLoadZoomAndPrintSafely)
         EXPECT_TRUE(dialogs.messages.empty());
     }
 }
+
+TEST(FrmPlotConeData, AbsurdDepthsLoadWithWholeNumberLimits)
+{
+    // Two readings at 1e30 and 2e30 ft: the screen loads, lists whole-number
+    // limits and applies one of them.
+    Project p = MakeSounding(2, 1e30F, 1e30F);
+    FakeDialogs dialogs;
+    FrmPlotConeData screen(p, dialogs);
+    ShowScreen(screen);
+    auto* combo = screen.findChild<QComboBox*>("Combo1");
+    ASSERT_GE(combo->count(), 7);
+    EXPECT_EQ(combo->itemText(0), "0");
+    for (int k = 1; k < combo->count(); ++k)
+        EXPECT_FALSE(combo->itemText(k).startsWith('-')) << combo->itemText(k).toStdString();
+    combo->setEditText(combo->itemText(6));
+    QTest::mouseClick(screen.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(screen.PlotCount(), 2);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
