@@ -112,6 +112,7 @@ FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent
     combSection_->setObjectName("CombSection");
     combSection_->setEditable(true);
     combSection_->setInsertPolicy(QComboBox::NoInsert);
+    NoInlineCompletion(combSection_);
     l2->addWidget(Label("Label1", "Enter Shape", frame2), 0, 0);
     l2->addWidget(combShape_, 0, 1);
     l2->addWidget(Label("LblType", "Enter Pile Type", frame2), 1, 0);

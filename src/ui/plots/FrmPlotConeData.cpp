@@ -5,6 +5,7 @@
 #include "ui/plots/PlotLogic.h"
 #include "ui/plots/PlotScreenParts.h"
 #include "ui/shell/Dialogs.h"
+#include "ui/shell/ScreenHelpers.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -55,6 +56,7 @@ FrmPlotConeData::FrmPlotConeData(Project& project, Dialogs& dialogs, QWidget* pa
     combo1_->setObjectName("Combo1");
     combo1_->setEditable(true);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
+    NoInlineCompletion(combo1_);
     combo1_->setMinimumWidth(90);
     combo1_->setToolTip("Depth limit (ft): choose or type one, then press Depth or Enter");
     toolbar2_->addWidget(command1_);

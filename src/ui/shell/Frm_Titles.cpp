@@ -73,6 +73,8 @@ Frm_Titles::Frm_Titles(Project& project, Dialogs& dialogs, QWidget* parent)
         labels[i]->setBuddy(fields_[i]);
     }
     fields_[kFieldProjectTitle]->setMinimumContentsLength(40);
+    for (int numeric : {kFieldElevation, kFieldLatitude, kFieldLongitude})
+        NoInlineCompletion(fields_[numeric]);
 
     auto* lblMain = new QLabel(QStringLiteral("Enter Project Information:"), this);
     lblMain->setObjectName(QStringLiteral("LblMain"));

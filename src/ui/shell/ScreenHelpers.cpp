@@ -3,6 +3,7 @@
 #include "ui/shell/ModalLoop.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -75,6 +76,11 @@ void ClickFocusedButtonOnEnter(QWidget* root)
     auto* filter = new EnterClicksButton(root);
     for (QAbstractButton* b : root->findChildren<QAbstractButton*>())
         b->installEventFilter(filter);
+}
+
+void NoInlineCompletion(QComboBox* box)
+{
+    box->setCompleter(nullptr);
 }
 
 QString SamplesDirectory()

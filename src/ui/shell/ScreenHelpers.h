@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QComboBox;
 class QWidget;
 
 namespace quarvex {
@@ -15,6 +16,10 @@ void SizeToScreen(QWidget* window, double widthFraction, double heightFraction);
 // Enter (and the keypad's Enter) on a focused push button inside root clicks it,
 // as Space does; dialogs do this on their own, main windows do not.
 void ClickFocusedButtonOnEnter(QWidget* root);
+
+// An editable list that takes a number must keep what was typed: its inline
+// completion would turn a typed "3" into the first entry starting with 3.
+void NoInlineCompletion(QComboBox* box);
 
 // The folder of the bundled sample data files: installed beside the program,
 // or in the source tree the program was built from; empty when neither exists.

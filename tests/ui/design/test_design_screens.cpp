@@ -254,6 +254,29 @@ TEST_F(PileDesignTest, BoxesAndOptions)
     EXPECT_EQ(other.count(), 1);
 }
 
+// A typed size is used as typed: the list must not complete "3" to 30 or 36.
+TEST_F(PileDesignTest, TypedSizeIsNotCompletedFromTheList)
+{
+    for (int shape : {0, 1}) {
+        SCOPED_TRACE(shape);
+        FrmPileDesign s(p, dialogs);
+        s.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
+        auto* shapes = Find<QComboBox>(s, "CombShape");
+        shapes->setCurrentIndex(shape);
+        emit shapes->activated(shape);
+        Size(s)->setFocus();
+        ASSERT_TRUE(Size(s)->hasFocus());
+        QTest::keyClicks(Size(s), "3");
+        QTest::keyClick(Size(s), Qt::Key_Tab);
+        EXPECT_EQ(Size(s)->currentText(), "3");
+        s.SetModalHook([](QDialog& d) { QTimer::singleShot(0, &d, &QDialog::reject); });
+        Click(s, "CmdDesign");
+        EXPECT_EQ(p.PileSizeText, "3");
+        EXPECT_FLOAT_EQ(p.PileSize, 3.0F / 12);
+    }
+}
+
 // Leaving the layer screen or the tip options without finishing computes
 // nothing; a second press asks again.
 TEST_F(PileDesignTest, RunStopsAtItsQuestions)

@@ -185,6 +185,21 @@ TEST(FrmPlotConeData, DepthLimitRedrawsAndRefusesText)
     EXPECT_EQ(screen.PlotCount(), 400);
 }
 
+TEST(FrmPlotConeData, TypedLimitIsNotCompletedFromTheList)
+{
+    Project p = ConeProject(); // the list offers 0, 16, 32 ...
+    FakeDialogs dialogs;
+    FrmPlotConeData screen(p, dialogs);
+    ShowScreen(screen);
+    auto* combo = screen.findChild<QComboBox*>("Combo1");
+    combo->setFocus();
+    combo->lineEdit()->clear();
+    QTest::keyClicks(combo, "1");
+    QTest::keyClick(combo, Qt::Key_Return);
+    EXPECT_EQ(combo->currentText(), "1");
+    EXPECT_EQ(screen.PlotCount(), 4); // 1 ft is reading 4, not the 64th at 16 ft
+}
+
 TEST(FrmPlotConeData, ToggleNeedsAGroundElevation)
 {
     Project p = ConeProject();

@@ -378,6 +378,28 @@ TEST(Frm_Titles, RefusedElevationKeepsTheScreenOpenWithFocusThere)
     EXPECT_EQ(p.GroundElevation, 12.5F);
 }
 
+TEST(Frm_Titles, NumberFieldsKeepWhatWasTyped)
+{
+    Project p;
+    CreateHistoryLists(p);
+    FakeDialogs dialogs;
+    Frm_Titles screen(p, dialogs);
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    for (int field : {kFieldElevation, kFieldLatitude, kFieldLongitude}) {
+        SCOPED_TRACE(field);
+        QComboBox* box = screen.Field(field);
+        box->addItem(QStringLiteral("12.5"));
+        box->setEditText(QString());
+        box->setFocus();
+        ASSERT_TRUE(box->hasFocus());
+        QTest::keyClicks(box, QStringLiteral("1"));
+        EXPECT_EQ(box->currentText(), QStringLiteral("1"));
+    }
+    QTest::mouseClick(Find<QPushButton>(&screen, "CmdOK"), Qt::LeftButton);
+    EXPECT_EQ(p.GroundElevation, 1.0F);
+}
+
 TEST(Frm_Titles, EnterInAFieldDoesNotCloseAndEscapeCancels)
 {
     Project p;
