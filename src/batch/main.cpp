@@ -14,6 +14,7 @@
 #include "project/NumberText.h"
 #include "project/Project.h"
 #include "project/Units.h"
+#include "results/CsvExport.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -104,52 +105,14 @@ void PrintSummary(const Project& p, const std::string& exportText)
         std::printf("Capacities at the pile tip step, depth %s ft (tons):\n",
                     GeneralForm(p.StepDepth[tipStep]).c_str());
         std::printf("%-30s %14s %14s %14s\n", "Method", "End bearing", "Friction", "Ultimate");
-        struct Row {
-            const char* name;
-            const Array1<Single>* eb;
-            const Array1<Single>* fr;
-            const Array1<Single>* ul;
-        };
-        const Row rows[] = {
-            {"LCPC", &p.LcpcEndBearing, &p.LcpcFriction, &p.LcpcUltimate},
-            {"Schmertmann", &p.SchmEndBearing, &p.SchmFriction, &p.SchmUltimate},
-            {"de Ruiter and Beringen", &p.DeRuiterEndBearing, &p.DeRuiterFriction, &p.DeRuiterUltimate},
-            {"Average", &p.AvgEndBearing, &p.AvgFriction, &p.AvgUltimate},
-        };
-        for (const Row& r : rows) {
-            std::printf("%-30s %14s %14s %14s\n", r.name, GeneralForm((*r.eb)[tipStep]).c_str(),
-                        GeneralForm((*r.fr)[tipStep]).c_str(), GeneralForm((*r.ul)[tipStep]).c_str());
+        for (const MethodEntry& m : DefaultMethods()) {
+            const ConstMethodArrays a = m.Results(p);
+            std::printf(
+                "%-30s %14s %14s %14s\n", m.name.c_str(), GeneralForm((*a.endBearing)[tipStep]).c_str(),
+                GeneralForm((*a.friction)[tipStep]).c_str(), GeneralForm((*a.ultimate)[tipStep]).c_str());
         }
     }
     std::printf("%s\n", exportText.c_str());
-}
-
-bool WriteCsv(const Project& p, const std::string& name)
-{
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(name.c_str(), "wb"), &std::fclose);
-    if (!f)
-        return false;
-    std::string t = "Depth,PctSand,PctSilt,PctClay,LcpcEndBearing,LcpcFriction,LcpcUltimate,SchmEndBearing,"
-                    "SchmFriction,SchmUltimate,DeRuiterEndBearing,DeRuiterFriction,DeRuiterUltimate,"
-                    "AvgEndBearing,AvgFriction,AvgUltimate\r\n";
-    const Array1<Single>* columns[] = {
-        &p.StepDepth,          &p.PctSand,          &p.PctSilt,          &p.PctClay,       &p.LcpcEndBearing,
-        &p.LcpcFriction,       &p.LcpcUltimate,     &p.SchmEndBearing,   &p.SchmFriction,  &p.SchmUltimate,
-        &p.DeRuiterEndBearing, &p.DeRuiterFriction, &p.DeRuiterUltimate, &p.AvgEndBearing, &p.AvgFriction,
-        &p.AvgUltimate};
-    for (int i = 1; i <= p.NumSteps; ++i) {
-        bool first = true;
-        for (const auto* c : columns) {
-            if (!first)
-                t += ',';
-            first = false;
-            t += GeneralForm((*c)[i]);
-        }
-        t += "\r\n";
-    }
-    const bool written = std::fwrite(t.data(), 1, t.size(), f.get()) == t.size();
-    const bool closed = std::fclose(f.release()) == 0;
-    return written && closed;
 }
 
 // True when the two names lead to the same file (existing or not).
@@ -272,7 +235,7 @@ int Run(const Options& o)
     if (!result.exported)
         status = Refuse(result.message ? result.message->text
                                        : std::string("Could not write to file: ") + p.OutputFileName);
-    if (o.csv && !WriteCsv(p, *o.csv))
+    if (o.csv && !WriteFileReplacing(*o.csv, CsvText(p, DefaultMethods())))
         status = Refuse("Could not write to file: " + *o.csv);
     if (result.exported)
         PrintSummary(p, result.message ? result.message->text : std::string());

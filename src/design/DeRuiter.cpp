@@ -1,6 +1,5 @@
 #include "design/DeRuiter.h"
 
-#include "design/OutputFile.h"
 #include "design/Schmertmann.h"
 
 #include <algorithm>
@@ -64,8 +63,8 @@ Single DeRuiterStepFriction(const Project& p, int i, const LayerValues* layers)
     return f * p.PilePerimeter * p.StepSize;
 }
 
-void RunDeRuiter(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers,
-                 int schmertmannBox, const StepSoil* soil)
+void RunDeRuiter(Project& p, Single topCutoff, const LayerValues* layers, int schmertmannBox,
+                 const StepSoil* soil)
 {
     const int last = p.NumSteps - 1;
     RunMethodFrame(
@@ -75,9 +74,6 @@ void RunDeRuiter(Project& p, OutputWriter& out, Single topCutoff, const LayerVal
             return p.DeRuiterEndBearing[i];
         },
         [&](int i) { return DeRuiterStepFriction(p, i, layers); });
-    RequireFinite(p.DeRuiterEndBearing, p.DeRuiterFriction, p.DeRuiterUltimate, p.NumSteps);
-    out.WriteMethodSection("de Ruiter and Beringen Method", p.DeRuiterEndBearing, p.DeRuiterFriction,
-                           p.DeRuiterUltimate);
 }
 
 } // namespace quarvex

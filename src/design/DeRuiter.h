@@ -5,14 +5,12 @@
 
 namespace quarvex {
 
-class OutputWriter;
-
 // Fills DeRuiterEndBearing, DeRuiterFriction, DeRuiterUltimate over the analysis
-// range (the last step is never evaluated) and appends its table.
+// range (the last step is never evaluated), and nothing else.
 // schmertmannBox is the value of the Schmertmann method box (0, 1 or 2): unless it
 // is 1 the Schmertmann end bearing of a step is computed afresh.
-void RunDeRuiter(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers,
-                 int schmertmannBox, const StepSoil* soil = nullptr);
+void RunDeRuiter(Project& p, Single topCutoff, const LayerValues* layers, int schmertmannBox,
+                 const StepSoil* soil = nullptr);
 
 void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmannBox,
                             const StepSoil* soil = nullptr);

@@ -1,5 +1,7 @@
 #include "design/DesignCommon.h"
 
+#include "design/Methods.h"
+
 #include <cmath>
 #include <limits>
 
@@ -83,10 +85,7 @@ void ExtendTipProfile(Project& p)
         }
     }
 
-    for (Array1<Single>* a : {&p.LcpcEndBearing, &p.LcpcFriction, &p.LcpcUltimate, &p.SchmEndBearing,
-                              &p.SchmFriction, &p.SchmUltimate, &p.DeRuiterEndBearing, &p.DeRuiterFriction,
-                              &p.DeRuiterUltimate, &p.AvgEndBearing, &p.AvgFriction, &p.AvgUltimate})
-        a->Redim(n);
+    RedimResults(p, DefaultMethods(), n);
 }
 
 SoilFractions StepFractions(const Project& p, int i)

@@ -3,6 +3,7 @@
 #include "design/DeRuiter.h"
 #include "design/DesignCommon.h"
 #include "design/Lcpc.h"
+#include "design/Methods.h"
 #include "design/OutputFile.h"
 #include "design/Schmertmann.h"
 #include "design/TipOptions.h"
@@ -13,28 +14,28 @@
 
 namespace quarvex {
 
-void RunMethodsAndAverage(Project& p, OutputWriter& out, Single topCutoff, int schmertmannBox)
+void RunMethodsAndAverage(Project& p, const MethodTable& methods, Single topCutoff, int schmertmannBox)
 {
     std::optional<LayerValues> layers;
     if (p.AutoLayers == False)
         layers = ComputeLayerValues(p);
-    const LayerValues* perLayer = layers ? &*layers : nullptr;
 
     const StepSoil soil = ComputeStepSoil(p);
-    RunLcpc(p, out, topCutoff, perLayer, &soil);
-    RunSchmertmann(p, out, topCutoff, perLayer);
-    RunDeRuiter(p, out, topCutoff, perLayer, schmertmannBox, &soil);
-
-    for (int i = 1; i <= p.NumSteps; ++i) {
-        p.AvgEndBearing[i] = (p.SchmEndBearing[i] + p.LcpcEndBearing[i] + p.DeRuiterEndBearing[i]) / 3;
-        p.AvgFriction[i] = (p.SchmFriction[i] + p.LcpcFriction[i] + p.DeRuiterFriction[i]) / 3;
-        p.AvgUltimate[i] = (p.SchmUltimate[i] + p.LcpcUltimate[i] + p.DeRuiterUltimate[i]) / 3;
-    }
-    RequireFinite(p.AvgEndBearing, p.AvgFriction, p.AvgUltimate, p.NumSteps);
-    out.WriteMethodSection("Average", p.AvgEndBearing, p.AvgFriction, p.AvgUltimate);
+    MethodRunInputs in;
+    in.topCutoff = topCutoff;
+    in.layers = layers ? &*layers : nullptr;
+    in.soil = &soil;
+    in.schmertmannBox = schmertmannBox;
+    RunMethods(p, methods, in);
 }
 
 DesignRunResult RunDesign(Project& p, const DesignRunInputs& in, DesignQuestions& questions)
+{
+    return RunDesign(p, in, questions, DefaultMethods());
+}
+
+DesignRunResult RunDesign(Project& p, const DesignRunInputs& in, DesignQuestions& questions,
+                          const MethodTable& methods)
 {
     DesignRunResult result;
     auto fail = [&result]() {
@@ -69,6 +70,7 @@ DesignRunResult RunDesign(Project& p, const DesignRunInputs& in, DesignQuestions
             }
         }
         ExtendTipProfile(p);
+        RedimResults(p, methods, p.NumSteps);
 
         if (auto refused = out.WriteOutputHeader(p)) {
             result.outcome = DesignOutcome::OutputRefused;
@@ -76,8 +78,11 @@ DesignRunResult RunDesign(Project& p, const DesignRunInputs& in, DesignQuestions
             return result;
         }
 
+        // The file was opened first so that a run that cannot write stops before
+        // any computation; the tables are written from the finished results.
         const Single topCutoff = ToSingle(in.topText).value_or(0.0F);
-        RunMethodsAndAverage(p, out, topCutoff, in.schmertmannBox);
+        RunMethodsAndAverage(p, methods, topCutoff, in.schmertmannBox);
+        WriteMethodSections(out, p, methods);
     } catch (const DesignError&) {
         out.Abandon();
         return fail();

@@ -3,6 +3,7 @@
 // batch command. The two questions it may ask go through DesignQuestions: the
 // screens answer them with their modal windows, the batch command from its options.
 
+#include "design/Methods.h"
 #include "project/Message.h"
 #include "project/Project.h"
 
@@ -56,11 +57,13 @@ struct DesignRunResult {
 // LCPC, Schmertmann, de Ruiter and Beringen, the average, the output file closed.
 // Expects the checks of the "Analysis" command to have passed.
 DesignRunResult RunDesign(Project& p, const DesignRunInputs& in, DesignQuestions& questions);
+// The same with another table of methods (a test's, or one with more methods).
+DesignRunResult RunDesign(Project& p, const DesignRunInputs& in, DesignQuestions& questions,
+                          const MethodTable& methods);
 
-// The three methods, the average and their tables on an open output file, with
-// the geometry and extended profile already in place (the part of the run that
-// asks nothing). Throws DesignError when a computation fails.
-class OutputWriter;
-void RunMethodsAndAverage(Project& p, OutputWriter& out, Single topCutoff, int schmertmannBox);
+// The methods and the average, with the geometry and extended profile already
+// in place (the part of the run that asks nothing); computes the result arrays
+// and nothing else. Throws DesignError when a computation fails.
+void RunMethodsAndAverage(Project& p, const MethodTable& methods, Single topCutoff, int schmertmannBox);
 
 } // namespace quarvex

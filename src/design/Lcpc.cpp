@@ -1,7 +1,5 @@
 #include "design/Lcpc.h"
 
-#include "design/OutputFile.h"
-
 namespace quarvex {
 
 namespace {
@@ -150,7 +148,7 @@ Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers)
     return static_cast<Single>(f * 1000 * 0.01044 * p.PilePerimeter * p.StepSize);
 }
 
-void RunLcpc(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers, const StepSoil* soil)
+void RunLcpc(Project& p, Single topCutoff, const LayerValues* layers, const StepSoil* soil)
 {
     RunMethodFrame(
         p, p.NumSteps, p.LcpcEndBearing, p.LcpcFriction, p.LcpcUltimate,
@@ -159,8 +157,6 @@ void RunLcpc(Project& p, OutputWriter& out, Single topCutoff, const LayerValues*
             return p.LcpcEndBearing[i];
         },
         [&](int i) { return LcpcStepFriction(p, i, layers); });
-    RequireFinite(p.LcpcEndBearing, p.LcpcFriction, p.LcpcUltimate, p.NumSteps);
-    out.WriteMethodSection("LCPC Method", p.LcpcEndBearing, p.LcpcFriction, p.LcpcUltimate);
 }
 
 } // namespace quarvex

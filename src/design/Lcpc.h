@@ -5,13 +5,10 @@
 
 namespace quarvex {
 
-class OutputWriter;
-
 // Fills LcpcEndBearing, LcpcFriction, LcpcUltimate over the analysis range and
-// appends the "LCPC Method" table. `layers` holds the per-layer means when
+// nothing else (the output file is written from the results). `layers` holds the per-layer means when
 // AutoLayers is False.
-void RunLcpc(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers,
-             const StepSoil* soil = nullptr);
+void RunLcpc(Project& p, Single topCutoff, const LayerValues* layers, const StepSoil* soil = nullptr);
 
 void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soil = nullptr);
 Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers);

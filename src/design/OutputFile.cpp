@@ -2,15 +2,12 @@
 
 #include "design/ListingText.h"
 #include "design/Zones.h"
+#include "project/FileReplace.h"
 #include "project/NumberText.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <system_error>
 #include <vector>
-
-#include <unistd.h>
 
 namespace quarvex {
 
@@ -206,6 +203,14 @@ std::string MethodSectionText(const Project& p, const std::string& title, const 
     return MethodSectionText(p, title, endBearing, friction, ultimate, DepthTexts(p));
 }
 
+void WriteMethodSections(OutputWriter& out, const Project& p, const MethodTable& methods)
+{
+    for (const MethodEntry& m : methods) {
+        const ConstMethodArrays a = m.Results(p);
+        out.WriteMethodSection(m.sectionTitle, *a.endBearing, *a.friction, *a.ultimate);
+    }
+}
+
 OutputWriter::~OutputWriter()
 {
     Abandon();
@@ -232,38 +237,13 @@ std::optional<Message> OutputWriter::WriteOutputHeader(const Project& p)
     };
     if (fileName_.empty())
         return refuse();
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status status = fs::status(fileName_, ec);
-    partName_.clear();
-    finalName_.clear();
-    if (fs::exists(status) && !fs::is_regular_file(status)) {
-        // A device or pipe is written in place: there is nothing to keep, and a
-        // rename would replace the device itself.
-        file_ = std::fopen(fileName_.c_str(), "wb");
-    } else {
-        // A file that may not be written is refused as before, not replaced.
-        if (fs::exists(status) && ::access(fileName_.c_str(), W_OK) != 0)
-            return refuse();
-        // Through a symbolic link to the file it names, so that the link stays.
-        fs::path target = fileName_;
-        if (fs::is_symlink(fs::symlink_status(fileName_, ec))) {
-            target = fs::canonical(fileName_, ec);
-            if (ec)
-                return refuse();
-        }
-        finalName_ = target.string();
-        partName_ = finalName_ + ".part~";
-        file_ = std::fopen(partName_.c_str(), "wb");
-        if (file_ == nullptr) {
-            partName_.clear();
-            return refuse();
-        }
-        if (fs::exists(status))
-            fs::permissions(partName_, status.permissions(), fs::perm_options::replace, ec);
-    }
+    const auto plan = PlanReplacement(fileName_);
+    if (!plan)
+        return refuse();
+    file_ = std::fopen(plan->writeName.c_str(), "wb");
     if (file_ == nullptr)
         return refuse();
+    plan_ = *plan;
     depths_ = DepthTexts(p);
     Put(OutputHeaderText(p, depths_));
     if (failed_ || std::fflush(file_) != 0)
@@ -288,13 +268,9 @@ Message OutputWriter::CloseOutputFile()
         if (std::fclose(file_) != 0)
             ok = false;
         file_ = nullptr;
-        if (ok && !partName_.empty()) {
-            std::error_code ec;
-            std::filesystem::rename(partName_, finalName_, ec);
-            if (ec)
-                ok = false;
-            else
-                partName_.clear();
+        if (ok && plan_) {
+            ok = CompleteReplacement(*plan_);
+            plan_.reset();
         }
     }
     DropPartFile();
@@ -319,11 +295,9 @@ void OutputWriter::Abandon()
 
 void OutputWriter::DropPartFile()
 {
-    if (partName_.empty())
-        return;
-    std::error_code ec;
-    std::filesystem::remove(partName_, ec);
-    partName_.clear();
+    if (plan_)
+        DropReplacement(*plan_);
+    plan_.reset();
 }
 
 } // namespace quarvex

@@ -3,6 +3,8 @@
 // capacity table per method. 8-bit text, CR LF line ends, print zones of 14
 // characters, the listing number form for every value.
 
+#include "design/Methods.h"
+#include "project/FileReplace.h"
 #include "project/Message.h"
 #include "project/Project.h"
 
@@ -81,15 +83,15 @@ private:
 
     std::FILE* file_ = nullptr;
     std::string fileName_;
-    // Where the text goes until it is complete; empty when it goes straight to
-    // the named file (a device such as /dev/null).
-    std::string partName_;
-    // The regular file the finished text replaces.
-    std::string finalName_;
+    // Where the text goes until it is complete, and the file it then replaces.
+    std::optional<ReplacementPlan> plan_;
     const Project* project_ = nullptr;
     bool failed_ = false;
     std::vector<std::string> depths_;
 };
+
+// Appends the table of every method, in table order, from the finished results.
+void WriteMethodSections(OutputWriter& out, const Project& p, const MethodTable& methods);
 
 // The whole header text (lines 1 to 10 and the two listings), for tests and tools.
 std::string OutputHeaderText(const Project& p);

@@ -1,7 +1,5 @@
 #include "design/Schmertmann.h"
 
-#include "design/OutputFile.h"
-
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -178,7 +176,7 @@ Single SchmStepFriction(const Project& p, int i, const LayerValues* layers)
     return p.PilePerimeter * f * p.StepSize;
 }
 
-void RunSchmertmann(Project& p, OutputWriter& out, Single /*topCutoff*/, const LayerValues* layers)
+void RunSchmertmann(Project& p, Single /*topCutoff*/, const LayerValues* layers)
 {
     RunMethodFrame(
         p, p.NumSteps, p.SchmEndBearing, p.SchmFriction, p.SchmUltimate,
@@ -187,8 +185,6 @@ void RunSchmertmann(Project& p, OutputWriter& out, Single /*topCutoff*/, const L
             return p.SchmEndBearing[i];
         },
         [&](int i) { return SchmStepFriction(p, i, layers); });
-    RequireFinite(p.SchmEndBearing, p.SchmFriction, p.SchmUltimate, p.NumSteps);
-    out.WriteMethodSection("Schmertmann Method", p.SchmEndBearing, p.SchmFriction, p.SchmUltimate);
 }
 
 } // namespace quarvex

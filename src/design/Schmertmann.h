@@ -5,11 +5,9 @@
 
 namespace quarvex {
 
-class OutputWriter;
-
 // Fills SchmEndBearing, SchmFriction, SchmUltimate over the analysis range and
-// appends the "Schmertmann Method" table. topCutoff is not used by this method.
-void RunSchmertmann(Project& p, OutputWriter& out, Single topCutoff, const LayerValues* layers);
+// nothing else. topCutoff is not used by this method.
+void RunSchmertmann(Project& p, Single topCutoff, const LayerValues* layers);
 
 // Sets SchmEndBearing(i): the mean of qc1 (below the tip) and qc2 (above it),
 // limited to 150 tsf, times the tip area.

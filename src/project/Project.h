@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace quarvex {
@@ -28,6 +29,12 @@ inline constexpr Single kNoElevation = -99999.0F;
 inline constexpr Integer kUnitsMillivolts = 0;
 inline constexpr Integer kUnitsEnglish = 1;
 inline constexpr Integer kUnitsSI = 2;
+
+// The design arrays and corrected copies of a method beyond the built-in ones.
+struct MethodStore {
+    Array1<Single> EndBearing, Friction, Ultimate;
+    Array1<Single> CorrEndBearing, CorrFriction, CorrUltimate;
+};
 
 struct Project {
     // 1. Data file state
@@ -123,6 +130,8 @@ struct Project {
     Array1<Single> CorrSchmEndBearing, CorrSchmFriction, CorrSchmUltimate;
     Array1<Single> CorrDeRuiterEndBearing, CorrDeRuiterFriction, CorrDeRuiterUltimate;
     Array1<Single> CorrAvgEndBearing, CorrAvgFriction, CorrAvgUltimate;
+    // Methods beyond the built-in ones, by their key.
+    std::map<std::string, MethodStore> ExtraMethodResults;
     Integer CorrectionState = 0;
     Single EndBearingFactor = 0;
     Single FrictionFactor = 0;

@@ -10,7 +10,7 @@ namespace quarvex {
 namespace {
 
 // One method's design arrays and their corrected copies.
-struct MethodArrays {
+struct CorrectionPair {
     const Array1<Single>& endBearing;
     const Array1<Single>& friction;
     const Array1<Single>& ultimate;
@@ -19,18 +19,15 @@ struct MethodArrays {
     Array1<Single>& corrUltimate;
 };
 
-std::array<MethodArrays, 4> Methods(Project& p)
+std::vector<CorrectionPair> Pairs(Project& p, const MethodTable& table)
 {
-    return {{
-        {p.LcpcEndBearing, p.LcpcFriction, p.LcpcUltimate, p.CorrLcpcEndBearing, p.CorrLcpcFriction,
-         p.CorrLcpcUltimate},
-        {p.SchmEndBearing, p.SchmFriction, p.SchmUltimate, p.CorrSchmEndBearing, p.CorrSchmFriction,
-         p.CorrSchmUltimate},
-        {p.DeRuiterEndBearing, p.DeRuiterFriction, p.DeRuiterUltimate, p.CorrDeRuiterEndBearing,
-         p.CorrDeRuiterFriction, p.CorrDeRuiterUltimate},
-        {p.AvgEndBearing, p.AvgFriction, p.AvgUltimate, p.CorrAvgEndBearing, p.CorrAvgFriction,
-         p.CorrAvgUltimate},
-    }};
+    std::vector<CorrectionPair> pairs;
+    for (const MethodEntry& m : table) {
+        const MethodArrays d = m.results(p);
+        const MethodArrays c = m.corrected(p);
+        pairs.push_back({*d.endBearing, *d.friction, *d.ultimate, *c.endBearing, *c.friction, *c.ultimate});
+    }
+    return pairs;
 }
 
 Single Scaled(Single factor, Single value)
@@ -54,9 +51,14 @@ std::string RangeHistoryItem(const CorrectionRange& r)
 
 void ApplyCorrections(Project& p, const std::vector<CorrectionRange>& ranges)
 {
-    auto methods = Methods(p);
+    ApplyCorrections(p, ranges, DefaultMethods());
+}
+
+void ApplyCorrections(Project& p, const std::vector<CorrectionRange>& ranges, const MethodTable& table)
+{
+    auto methods = Pairs(p, table);
     for (std::size_t k = 0; k < methods.size(); ++k) {
-        MethodArrays& m = methods[k];
+        CorrectionPair& m = methods[k];
         if (k == 0) {
             m.corrEndBearing.Redim(m.endBearing.Upper());
             m.corrFriction.Redim(m.friction.Upper());
@@ -89,7 +91,7 @@ void ApplyCorrections(Project& p, const std::vector<CorrectionRange>& ranges)
     }
 
     for (int i = 1; i <= steps; ++i) {
-        for (MethodArrays& m : methods) {
+        for (CorrectionPair& m : methods) {
             CopyAt(m.endBearing, m.corrEndBearing, i);
             CopyAt(m.friction, m.corrFriction, i);
             CopyAt(m.ultimate, m.corrUltimate, i);
@@ -98,7 +100,7 @@ void ApplyCorrections(Project& p, const std::vector<CorrectionRange>& ranges)
         for (const CorrectionRange& r : applied) {
             if (!(r.from <= depth && depth <= r.to))
                 continue;
-            for (MethodArrays& m : methods) {
+            for (CorrectionPair& m : methods) {
                 if (i > m.endBearing.size() || i > m.friction.size() || i > m.corrEndBearing.size() ||
                     i > m.corrFriction.size() || i > m.corrUltimate.size())
                     continue;

@@ -4,6 +4,7 @@
 // correction screen's decisions (option buttons, row count, cell checks, the
 // range table carried from one opening to the next in HistList8).
 
+#include "design/Methods.h"
 #include "project/Message.h"
 #include "project/Project.h"
 
@@ -39,6 +40,7 @@ struct CorrectionRange {
 // otherwise EndBearingFactor and FrictionFactor scale the whole depth. A step in
 // no range keeps its design values.
 void ApplyCorrections(Project& p, const std::vector<CorrectionRange>& ranges);
+void ApplyCorrections(Project& p, const std::vector<CorrectionRange>& ranges, const MethodTable& table);
 
 // The HistList8 item of a row: from|to|end bearing factor|friction factor.
 std::string RangeHistoryItem(const CorrectionRange& r);

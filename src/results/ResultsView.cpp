@@ -83,39 +83,7 @@ void FillStepElevations(Project& p)
 
 namespace {
 
-struct MethodView {
-    const Array1<Single>* endBearing;
-    const Array1<Single>* friction;
-    const Array1<Single>* ultimate;
-};
-
-MethodView DesignArrays(const Project& p, int k)
-{
-    switch (k) {
-    case 0:
-        return {&p.LcpcEndBearing, &p.LcpcFriction, &p.LcpcUltimate};
-    case 1:
-        return {&p.SchmEndBearing, &p.SchmFriction, &p.SchmUltimate};
-    case 2:
-        return {&p.DeRuiterEndBearing, &p.DeRuiterFriction, &p.DeRuiterUltimate};
-    default:
-        return {&p.AvgEndBearing, &p.AvgFriction, &p.AvgUltimate};
-    }
-}
-
-MethodView CorrectedArrays(const Project& p, int k)
-{
-    switch (k) {
-    case 0:
-        return {&p.CorrLcpcEndBearing, &p.CorrLcpcFriction, &p.CorrLcpcUltimate};
-    case 1:
-        return {&p.CorrSchmEndBearing, &p.CorrSchmFriction, &p.CorrSchmUltimate};
-    case 2:
-        return {&p.CorrDeRuiterEndBearing, &p.CorrDeRuiterFriction, &p.CorrDeRuiterUltimate};
-    default:
-        return {&p.CorrAvgEndBearing, &p.CorrAvgFriction, &p.CorrAvgUltimate};
-    }
-}
+using MethodView = ConstMethodArrays;
 
 const Array1<Single>& Pick(const MethodView& v, bool ultimate, bool friction)
 {
@@ -128,8 +96,18 @@ const Array1<Single>& Pick(const MethodView& v, bool ultimate, bool friction)
 
 std::vector<SeriesPoint> CapacityPoints(const Project& p, int method, bool ultimate, bool friction)
 {
-    const Array1<Single>& design = Pick(DesignArrays(p, method), ultimate, friction);
-    const Array1<Single>& corrected = Pick(CorrectedArrays(p, method), ultimate, friction);
+    return CapacityPoints(p, DefaultMethods(), method, ultimate, friction);
+}
+
+std::vector<SeriesPoint> CapacityPoints(const Project& p, const MethodTable& methods, int method,
+                                        bool ultimate, bool friction)
+{
+    // Any other index is the last entry, the average, as the screen's fourth box.
+    const MethodEntry& m = methods[static_cast<std::size_t>(
+        method >= 0 && method < static_cast<int>(methods.size()) ? method
+                                                                 : static_cast<int>(methods.size()) - 1)];
+    const Array1<Single>& design = Pick(m.Results(p), ultimate, friction);
+    const Array1<Single>& corrected = Pick(m.Corrected(p), ultimate, friction);
     // Corrected copies are used only when they were made for these results;
     // the results screen discards older ones when it loads.
     const bool useCorrected =

@@ -4,6 +4,7 @@
 // each series (zero capacities left out), the axis titles and ends, the soil
 // graph and the printed header.
 
+#include "design/Methods.h"
 #include "project/Message.h"
 #include "project/Project.h"
 
@@ -51,6 +52,9 @@ using SeriesPoint = std::optional<std::pair<double, double>>;
 // The point data of one capacity series: end bearing or friction (or ultimate)
 // of a method, design or corrected values, against depth or elevation.
 std::vector<SeriesPoint> CapacityPoints(const Project& p, int method, bool ultimate, bool friction);
+// The same over another table of methods; `method` indexes the table.
+std::vector<SeriesPoint> CapacityPoints(const Project& p, const MethodTable& methods, int method,
+                                        bool ultimate, bool friction);
 
 struct CapacityAxis {
     std::string depthTitle;
