@@ -4,6 +4,7 @@
 #include "design/OutputFile.h"
 #include "design/PileChecks.h"
 #include "design/TipOptions.h"
+#include "project/NumberEntry.h"
 #include "project/NumberText.h"
 #include "ui/design/DesignScreenParts.h"
 #include "ui/design/FrmSoilLayers.h"
@@ -333,7 +334,7 @@ void FrmPileDesign::OnMethodClicked(int k)
 
 void FrmPileDesign::OnTopText(const QString& text)
 {
-    const std::string kept = FilterNumericText(text.toStdString());
+    const std::string kept = KeepTypedNumber(text.toStdString());
     if (kept != text.toStdString()) {
         txtTop_->setText(QString::fromStdString(kept));
         return;
@@ -343,7 +344,7 @@ void FrmPileDesign::OnTopText(const QString& text)
 
 void FrmPileDesign::OnTipText(const QString& text)
 {
-    const std::string kept = FilterNumericText(text.toStdString());
+    const std::string kept = KeepTypedNumber(text.toStdString());
     if (kept != text.toStdString()) {
         txtTip_->setText(QString::fromStdString(kept));
         return;

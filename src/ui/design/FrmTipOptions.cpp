@@ -2,6 +2,7 @@
 
 #include "design/PileChecks.h"
 #include "design/TipOptions.h"
+#include "project/NumberEntry.h"
 #include "ui/design/DesignScreenParts.h"
 #include "ui/shell/ModalLoop.h"
 
@@ -108,7 +109,7 @@ FrmTipOptions::FrmTipOptions(Project& project, Dialogs& dialogs, QWidget* parent
     layout->addLayout(buttons);
 
     connect(entry_, &QLineEdit::textChanged, this, [this](const QString& t) {
-        const std::string kept = FilterNumericText(t.toStdString());
+        const std::string kept = KeepTypedNumber(t.toStdString());
         if (kept != t.toStdString())
             entry_->setText(QString::fromStdString(kept));
     });

@@ -1,5 +1,6 @@
 #include "ui/shell/FrmConeFactors.h"
 
+#include "project/NumberEntry.h"
 #include "project/Units.h"
 
 #include <QGridLayout>
@@ -86,7 +87,7 @@ void FrmConeFactors::FilterBoxes()
     filtering_ = true;
     for (QLineEdit* box : txtFactor_) {
         const std::string text = box->text().toStdString();
-        if (FilterFactorText(text) != text)
+        if (!CanBecomeNumeric(text))
             box->clear();
     }
     filtering_ = false;

@@ -201,6 +201,22 @@ TEST_F(PileDesignTest, BoxesAndOptions)
     EXPECT_EQ(p.PileTopDepth, s.ConeTop());
     QTest::keyClicks(Top(s), "12.5");
     EXPECT_EQ(p.PileTopDepth, 12.5F);
+    // A number on its way (sign, point, exponent mark) stays while typed; the
+    // depth is the default until the text is a number.
+    struct Typed {
+        const char* keys;
+        const char* left;
+    } typed[] = {{"-", "-"}, {".", "."}, {"1e", "1e"}, {"1e-", "1e-"}, {"1.5e1", "1.5e1"}, {"1e5.", ""}};
+    for (const Typed& t : typed) {
+        Top(s)->clear();
+        QTest::keyClicks(Top(s), t.keys);
+        EXPECT_EQ(Top(s)->text(), t.left) << t.keys;
+    }
+    Top(s)->clear();
+    QTest::keyClicks(Top(s), "1e");
+    EXPECT_EQ(p.PileTopDepth, s.ConeTop());
+    QTest::keyClicks(Top(s), "1");
+    EXPECT_EQ(p.PileTopDepth, 10.0F);
     Click(s, "OptTopDefault");
     EXPECT_EQ(Top(s)->text(), "");
     EXPECT_FALSE(Top(s)->isEnabled());
@@ -590,6 +606,9 @@ TEST(TipOptionsScreen, OptionsAndChecks)
     EXPECT_EQ(d.messages[0].text, kMsgTipValueMissing);
     QTest::keyClicks(entry, "x12.5");
     EXPECT_EQ(entry->text(), "12.5");
+    entry->clear();
+    QTest::keyClicks(entry, "1.25e1");
+    EXPECT_EQ(entry->text(), "1.25e1");
     Click(s, "CmdNext");
     ASSERT_EQ(d.messages.size(), 2U);
     EXPECT_EQ(d.messages[1].text, kMsgTipValueTooHigh);

@@ -245,9 +245,12 @@ TEST_F(ConeFactorsTest, NonNumericTypingEmptiesTheBox)
         const char* typed;
         const char* left;
     };
-    // Typed a key at a time, an exponent passes through a text that is not a
-    // number ("2.5e"), which empties the box; pasted whole it stays.
-    const Case cases[] = {{"12", "12"}, {"1x", ""}, {"-", ""}, {".", ""}, {"2.", "2."}, {"2.5e1", "1"}};
+    // Typed a key at a time: texts on the way to a number (a lone sign or
+    // point, an exponent mark without digits) stay; a text no typing can
+    // finish empties the box, and typing goes on from there.
+    const Case cases[] = {{"12", "12"}, {"1x", ""},         {"-", "-"},       {".", "."},
+                          {"2.", "2."}, {"2.5e1", "2.5e1"}, {"-0.5", "-0.5"}, {"1e-", "1e-"},
+                          {"1e5.", ""}, {"--", ""},         {"-x5", "5"}};
     for (const Case& c : cases) {
         Box(0)->clear();
         QTest::keyClicks(Box(0), QString::fromLatin1(c.typed));
@@ -286,6 +289,18 @@ TEST_F(ConeFactorsTest, ContinueConvertsWithTheTypedFactors)
     EXPECT_EQ(p.DepthData[1], static_cast<float>(10.0F * 3.28084));
     EXPECT_EQ(p.TipData[1], static_cast<float>((2.0F * 50.0F) / 0.09576));
     EXPECT_EQ(p.SleeveData[1], static_cast<float>((4.0F * 0.5F) / 0.09576));
+}
+
+TEST_F(ConeFactorsTest, ANegativeFactorCanBeTyped)
+{
+    QSignalSpy accepted(&screen, &QDialog::accepted);
+    Box(0)->clear();
+    QTest::keyClicks(Box(0), QStringLiteral("-5e1"));
+    EXPECT_EQ(Box(0)->text(), QStringLiteral("-5e1"));
+    QTest::mouseClick(Find<QPushButton>(&screen, "CmdNext"), Qt::LeftButton);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(accepted.count(), 1);
+    EXPECT_EQ(p.TipData[1], static_cast<float>((2.0F * -50.0F) / 0.09576));
 }
 
 TEST_F(ConeFactorsTest, BackAndEscapeLeaveTheReadingsAlone)
