@@ -119,10 +119,17 @@ bool IsFormKeyPress(const QKeyEvent* event, const QWidget* window)
         event->modifiers().testFlag(Qt::AltModifier))
         return false;
     // Typing into the screen's own entry boxes is not a key press on the form.
+    // The read-only project boxes take no typing: a freshly opened screen has
+    // its focus in the first of them, and a key there goes on.
     const QWidget* focus = window->focusWidget();
-    for (const QWidget* w = focus; w != nullptr && w != window; w = w->parentWidget())
-        if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w))
+    for (const QWidget* w = focus; w != nullptr && w != window; w = w->parentWidget()) {
+        if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+            if (!edit->isReadOnly())
+                return false;
+        } else if (qobject_cast<const QComboBox*>(w)) {
             return false;
+        }
+    }
     return true;
 }
 

@@ -302,16 +302,50 @@ TEST(FrmPlotConeData, KeyPressGoesOn)
     QTest::keyClick(screen.Chart(0), Qt::Key_N);
     EXPECT_EQ(next.count(), 1);
 
-    // Not while reading the project boxes, and Enter on "Depth" applies the limit.
+    // The read-only project boxes take no typing: a key there goes on too.
     auto* title = screen.findChild<QLineEdit*>("TxtTitle");
     title->setFocus();
     QTest::keyClick(title, Qt::Key_X);
+    EXPECT_EQ(next.count(), 2);
+    // Typing in the depth list does not, and Enter on "Depth" applies the limit.
+    auto* combo = screen.findChild<QComboBox*>("Combo1");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_2);
     auto* command = screen.findChild<QPushButton*>("Command1");
-    screen.findChild<QComboBox*>("Combo1")->setEditText("20");
+    combo->setEditText("20");
     command->setFocus();
     QTest::keyClick(command, Qt::Key_Return);
-    EXPECT_EQ(next.count(), 1);
+    EXPECT_EQ(next.count(), 2);
     EXPECT_EQ(screen.PlotCount(), 80);
+}
+
+// Both plot screens open with the focus in the first project box, which is
+// read-only: the first key goes on.
+TEST(PlotScreens, KeyOnAFreshlyOpenedScreenGoesOn)
+{
+    Project p = MakeSounding(400);
+    FakeDialogs dialogs;
+    {
+        FrmPlotSoil soil(p, dialogs);
+        ShowScreen(soil);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&soil));
+        QSignalSpy next(&soil, &FrmPlotSoil::nextRequested);
+        QWidget* focus = soil.focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_EQ(focus->objectName(), "TxtProjNum");
+        QTest::keyClick(focus, Qt::Key_A);
+        EXPECT_EQ(next.count(), 1);
+    }
+    {
+        FrmPlotConeData cone(p, dialogs);
+        ShowScreen(cone);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&cone));
+        QSignalSpy next(&cone, &FrmPlotConeData::nextRequested);
+        auto* number = cone.findChild<QLineEdit*>("TxtProjNum");
+        number->setFocus();
+        QTest::keyClick(number, Qt::Key_A);
+        EXPECT_EQ(next.count(), 1);
+    }
 }
 
 TEST(FrmPlotConeData, PrintedPageCarriesTheHeaderAndThreeGraphs)
