@@ -11,6 +11,7 @@
 #include "design/TipOptions.h"
 #include "input/Cleaning.h"
 #include "input/Reader.h"
+#include "pipeline/Pipeline.h"
 #include "project/NumberText.h"
 #include "project/Project.h"
 #include "project/Units.h"
@@ -45,21 +46,11 @@ public:
 
     bool EnterSoilLayers(Project& p) override
     {
-        SoilLayerEntry entry(p);
-        entry.Load();
-        entry.SelectNumLayers(static_cast<int>(o_.layerBottoms.size()) + 1);
-        for (const std::string& bottom : o_.layerBottoms) {
-            entry.TypeText(1, bottom);
-            if (auto m = entry.PressNext()) {
-                refusal = m->text;
-                return false;
-            }
-        }
-        if (auto m = entry.PressDone()) {
-            refusal = m->text;
+        if (auto refused = EnterLayerBottoms(p, o_.layerBottoms)) {
+            refusal = *refused;
             return false;
         }
-        return entry.Completed();
+        return true;
     }
 
     void ChooseTipOption(Project& p) override
@@ -132,21 +123,15 @@ int Run(const Options& o)
 {
     Project p;
     CreateHistoryLists(p);
-    ResetOpenFileDefaults(p);
+    Pipeline pipeline(p);
 
     // Open-file screen: title lines, units, "Open Data File".
-    p.NumTitleLines = static_cast<Integer>(o.titleLines);
-    p.UnitSystem = static_cast<Integer>(o.units);
-    p.DataFileName = o.input;
-    p.DataFileNum = NextFreeFileNumber();
-    const Message read = LoadConeFile(p);
+    const Message read = pipeline.Read(o.input, o.titleLines, static_cast<Integer>(o.units));
     if (p.ReadError != False)
         return Refuse(read.text);
-    InitHeader(p);
 
     // "Plot Cone Data": SI readings are converted before the project information.
-    if (p.UnitSystem == kUnitsSI)
-        ConvertReadingsSI(p);
+    pipeline.ConvertSI();
 
     // Project information, OK.
     p.ProjectNumber = o.projectNumber;
@@ -171,29 +156,21 @@ int Run(const Options& o)
 
     // Millivolt readings: the conversion factors, "Continue".
     if (p.UnitSystem == kUnitsMillivolts) {
-        const std::string tipText = FilterFactorText(o.tipFactor.value_or(kDefaultTipFactorText));
-        const std::string sleeveText = FilterFactorText(o.sleeveFactor.value_or(kDefaultSleeveFactorText));
-        const FactorCheck factors = CheckConeFactors(tipText, sleeveText);
-        if (!factors.ok)
-            return Refuse(factors.message.text);
-        ConvertMillivolts(p, factors.tipFactor, factors.sleeveFactor);
+        if (auto refused =
+                pipeline.ConvertMillivoltReadings(o.tipFactor.value_or(kDefaultTipFactorText),
+                                                  o.sleeveFactor.value_or(kDefaultSleeveFactorText)))
+            return Refuse(refused->text);
     }
 
     // Cone data plot: cleaning. Soil classification plot: the step table.
-    CleanReadings(p);
-    if (auto refused = BuildStepTable(p))
+    pipeline.Clean();
+    if (auto refused = pipeline.BuildSteps())
         return Refuse(refused->text);
 
     // Pile design screen as it loads.
-    p.PileType = 9;
-    p.PileShape = static_cast<Integer>(o.shape);
-    p.PileSize = 14.0F / 12;
-    const Single coneTop = ConeTopDepth(p);
-    const Single coneMax = ConeMaxDepth(p);
-    p.PileTopDepth = coneTop;
-    p.PileTipDepth = coneMax;
-    p.OutputFileName = o.output.value_or(kDefaultOutputFileName);
-    p.OutputFileNum = NextFreeFileNumber();
+    pipeline.LoadDesignScreen(static_cast<Integer>(o.shape), o.output.value_or(kDefaultOutputFileName));
+    const Single coneTop = pipeline.ConeTop();
+    const Single coneMax = pipeline.ConeMax();
 
     // The depth boxes as typed: a text that is no number is erased as it is typed.
     AnalysisInputs inputs;
@@ -210,7 +187,7 @@ int Run(const Options& o)
     }
 
     // "Analysis".
-    const AnalysisCheck check = CheckAnalysisInputs(p, inputs, coneTop, coneMax);
+    const AnalysisCheck check = pipeline.Check(inputs);
     if (!check.ok)
         return Refuse(check.message.text);
 
@@ -218,7 +195,7 @@ int Run(const Options& o)
     DesignRunInputs run;
     run.manualLayers = o.manualLayers;
     run.topText = inputs.topText;
-    const DesignRunResult result = RunDesign(p, run, answers);
+    const DesignRunResult result = pipeline.Design(run, answers);
 
     switch (result.outcome) {
     case DesignOutcome::StoppedAtLayers:

@@ -1,0 +1,63 @@
+#pragma once
+// The order of the work on one project, written once: read, convert, clean,
+// build and classify the step table, check the design inputs, design, write.
+// The batch command, the test fixtures and the benchmarks call these steps in
+// turn; each step is what one screen does as the user moves on.
+
+#include "design/DesignRun.h"
+#include "design/Methods.h"
+#include "design/PileChecks.h"
+#include "input/Cleaning.h"
+#include "project/Message.h"
+#include "project/Project.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quarvex {
+
+class Pipeline {
+public:
+    explicit Pipeline(Project& p, const MethodTable& methods = DefaultMethods()) : p_(p), methods_(methods) {}
+
+    Project& project() { return p_; }
+    const MethodTable& methods() const { return methods_; }
+
+    // The open-file screen: its defaults, title lines and units, "Open Data File".
+    // The reader's report (or its refusal, with ReadError set).
+    Message Read(const std::string& path, int titleLines, Integer unitSystem);
+
+    // "Plot Cone Data": SI readings are converted to feet and tsf.
+    void ConvertSI();
+    // Millivolt readings with the factor boxes' texts, as typed; the refusal if any.
+    std::optional<Message> ConvertMillivoltReadings(const std::string& tipText,
+                                                    const std::string& sleeveText);
+
+    // The cone plot's cleaning, then the soil plot's step table.
+    ConeMaxima Clean();
+    std::optional<Message> BuildSteps();
+
+    // The pile design screen as it loads: its defaults for the given shape.
+    void LoadDesignScreen(Integer pileShape, const std::string& outputFileName);
+    Single ConeTop() const { return coneTop_; }
+    Single ConeMax() const { return coneMax_; }
+
+    // "Analysis": the checks, then the run. Layers for a manual-layer run go
+    // through the questions, as the layer screen would take them.
+    AnalysisCheck Check(const AnalysisInputs& in);
+    DesignRunResult Design(const DesignRunInputs& in, DesignQuestions& questions);
+
+private:
+    Project& p_;
+    const MethodTable& methods_;
+    Single coneTop_ = 0;
+    Single coneMax_ = 0;
+};
+
+// The layer screen driven with the interior layer bottoms as typed: "Next" on
+// each, then "Done". Nothing when the entry was completed; the screen's refusal
+// otherwise. Sets the manual layers of the project as the screen does.
+std::optional<std::string> EnterLayerBottoms(Project& p, const std::vector<std::string>& bottoms);
+
+} // namespace quarvex
