@@ -495,7 +495,8 @@ TEST(SoilLayersScreen, MasksAndMessages)
         const char* mask;
         int layer;
     } steps[] = {
-        {"", "CmdButton(1)", kMsgLayerMissing, "0101", 1},
+        // Lower-case "data", unlike the factor screen's " Missing Data entry".
+        {"", "CmdButton(1)", " Missing data entry ...", "0101", 1},
         {"0.5", "CmdButton(1)", kMsgLayerTooThin, "0101", 1},
         {"0.656", "CmdButton(1)", kMsgLayerTooThin, "0101", 1},
         {"20", "CmdButton(1)", nullptr, "1101", 2},
