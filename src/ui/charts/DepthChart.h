@@ -70,6 +70,9 @@ public:
     void SetSeriesVisible(int series, bool visible);
 
     // --- zoom ----------------------------------------------------------------
+    // Whether dragging with the mouse zooms (on by default). Graphs that must
+    // keep one depth scale with their neighbours turn it off.
+    void SetUserZoom(bool enabled);
     // True after the user (or ZoomDepthWindow) zoomed into the graph.
     bool IsZoomed() const;
     // Zooms to the depth window between two depth coordinates, exactly as

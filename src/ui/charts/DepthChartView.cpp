@@ -188,6 +188,11 @@ QString DepthChart::HoverText(double depth) const
     return lines.join('\n');
 }
 
+void DepthChart::SetUserZoom(bool enabled)
+{
+    setRubberBand(enabled ? QChartView::VerticalRubberBand : QChartView::NoRubberBand);
+}
+
 void DepthChart::mouseMoveEvent(QMouseEvent* event)
 {
     QChartView::mouseMoveEvent(event);

@@ -48,6 +48,8 @@ FrmPlotSoil::FrmPlotSoil(Project& project, Dialogs& dialogs, QWidget* parent)
         charts_[i] = new DepthChart(central);
         charts_[i]->setObjectName(names[i]);
         charts_[i]->setMinimumSize(200, 300);
+        // The four graphs read across at one depth scale: none zooms alone.
+        charts_[i]->SetUserZoom(false);
         row->addWidget(charts_[i], 1);
     }
     column->addLayout(row, 1);

@@ -502,6 +502,43 @@ TEST(FrmPlotSoil, ToolbarKeyPressAndPrintedPage)
     EXPECT_EQ(text.count("Depth (ft)"), 3);
 }
 
+namespace {
+// Drags the mouse down the middle third of a graph, as a user zooming does.
+void DragDown(DepthChart* chart)
+{
+    QWidget* view = chart->viewport();
+    const QPoint from(view->width() / 2, view->height() / 3);
+    const QPoint to(view->width() / 2, 2 * view->height() / 3);
+    QTest::mousePress(view, Qt::LeftButton, {}, from);
+    QTest::mouseMove(view, (from + to) / 2);
+    QTest::mouseMove(view, to);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+}
+} // namespace
+
+TEST(FrmPlotSoil, GraphsDoNotZoomAndKeepOneDepthScale)
+{
+    Project p = MakeSounding(400);
+    FakeDialogs dialogs;
+    // The same drag zooms a cone graph ...
+    FrmPlotConeData cone(p, dialogs);
+    ShowScreen(cone);
+    DragDown(cone.Chart(1));
+    ASSERT_TRUE(cone.Chart(1)->IsZoomed());
+
+    // ... but none of the soil graphs.
+    FrmPlotSoil screen(p, dialogs);
+    ShowScreen(screen);
+    const QPointF scale = screen.Chart(0)->DepthAxisRange();
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        DragDown(screen.Chart(i));
+        EXPECT_FALSE(screen.Chart(i)->IsZoomed());
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(screen.Chart(k)->DepthAxisRange(), scale) << k;
+    }
+}
+
 TEST(FrmPlotSoil, ASoundingTooShortIsRefusedAndGoesBack)
 {
     Project p = MakeSounding(2, 0.1F, 0.1F); // last reading at 0.2 ft
