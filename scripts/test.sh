@@ -24,6 +24,12 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== thread sanitizer build: two projects computed at once"
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARVEX_TSAN=ON -DQUARVEX_BUILD_UI=OFF \
+  -DQUARVEX_BUILD_BENCH=OFF >/dev/null
+cmake --build build-tsan -j"$jobs" --target test_threads
+TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/core/design/test_threads
+
 echo "== sanitizer build"
 # Qt keeps some allocations until exit; leak reports would fail test discovery.
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1

@@ -13,7 +13,7 @@
 
 namespace quarvex {
 
-inline constexpr const char* kMsgLayerMissing = " Missing Data entry ...";
+inline constexpr const char* kMsgLayerMissing = " Missing data entry ...";
 inline constexpr const char* kMsgLayerTooThin =
     " Height of the layer is too small to contain cone readings.. Please ReEnter";
 inline constexpr const char* kMsgLayerTooThinDone =

@@ -14,7 +14,7 @@ Message Pipeline::Read(const std::string& path, int titleLines, Integer unitSyst
     p_.NumTitleLines = static_cast<Integer>(titleLines);
     p_.UnitSystem = unitSystem;
     p_.DataFileName = path;
-    p_.DataFileNum = NextFreeFileNumber();
+    p_.DataFileNum = NextFreeFileNumber(p_);
     const Message report = LoadConeFile(p_);
     if (p_.ReadError == False)
         InitHeader(p_);
@@ -57,7 +57,7 @@ void Pipeline::LoadDesignScreen(Integer pileShape, const std::string& outputFile
     p_.PileTopDepth = coneTop_;
     p_.PileTipDepth = coneMax_;
     p_.OutputFileName = outputFileName;
-    p_.OutputFileNum = NextFreeFileNumber();
+    p_.OutputFileNum = NextFreeFileNumber(p_);
 }
 
 AnalysisCheck Pipeline::Check(const AnalysisInputs& in)

@@ -1,7 +1,5 @@
 #include "project/Project.h"
 
-#include <atomic>
-
 namespace quarvex {
 
 void CreateHistoryLists(Project& p)
@@ -41,12 +39,13 @@ void ResetOpenFileDefaults(Project& p)
     p.DepthAxisMode = 1;
 }
 
-Integer NextFreeFileNumber()
+Integer NextFreeFileNumber(Project& p)
 {
     // Files are opened and closed within one operation here, so the number is only
     // bookkeeping; it cycles through the range the old file-number scheme allowed.
-    static std::atomic<int> next{0};
-    return static_cast<Integer>(next.fetch_add(1) % 511 + 1);
+    // It is the project's own count, so that projects on other threads share nothing.
+    p.FileNumbersHandedOut = static_cast<Integer>(p.FileNumbersHandedOut % 511 + 1);
+    return p.FileNumbersHandedOut;
 }
 
 } // namespace quarvex

@@ -45,6 +45,7 @@ struct Project {
     std::string Separator;
     std::string FileHeader;
     Integer ReadError = False;
+    Integer FileNumbersHandedOut = 0;
 
     // 2. Readings
     FixedArray1<Single, kMaxReadings> DepthData;
@@ -151,6 +152,6 @@ void InitHeader(Project& p);
 void ResetOpenFileDefaults(Project& p);
 
 // A free file handle number, as the file-number bookkeeping of the screens expects.
-Integer NextFreeFileNumber();
+Integer NextFreeFileNumber(Project& p);
 
 } // namespace quarvex

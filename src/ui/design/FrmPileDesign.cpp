@@ -256,7 +256,7 @@ FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent
     txtTop_->setEnabled(false);
     txtTip_->setEnabled(false);
     p_.OutputFileName = kDefaultOutputFileName;
-    p_.OutputFileNum = NextFreeFileNumber();
+    p_.OutputFileNum = NextFreeFileNumber(p_);
 
     // Events.
     connect(combShape_, &QComboBox::activated, this, &FrmPileDesign::OnShape);
@@ -284,7 +284,7 @@ FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent
     connect(optManLayers_, &QRadioButton::clicked, this, [this] { cmdDesign_->setText(kSelectLayers); });
     connect(optFileDefault_, &QRadioButton::clicked, this, [this] {
         p_.OutputFileName = kDefaultOutputFileName;
-        p_.OutputFileNum = NextFreeFileNumber();
+        p_.OutputFileNum = NextFreeFileNumber(p_);
     });
     connect(optFileSelect_, &QRadioButton::clicked, this, &FrmPileDesign::OnFileSelect);
     connect(backButton, &QPushButton::clicked, this, &FrmPileDesign::backRequested);
@@ -362,7 +362,7 @@ void FrmPileDesign::OnFileSelect()
         chosenFile_ = *name;
     // A cancelled dialog keeps the name last chosen here (none at first).
     p_.OutputFileName = chosenFile_.toStdString();
-    p_.OutputFileNum = NextFreeFileNumber();
+    p_.OutputFileNum = NextFreeFileNumber(p_);
 }
 
 void FrmPileDesign::Analysis()

@@ -59,7 +59,7 @@ OpenOutcome OpenFileFlow::UseFile(QWidget* parent, const QString& path)
     // Later dialogs start where the user found this file.
     startDir_ = QFileInfo(path).absolutePath();
     project_.DataFileName = path.toStdString();
-    project_.DataFileNum = NextFreeFileNumber();
+    project_.DataFileNum = NextFreeFileNumber(project_);
 
     if (openMode_ == kOpenModeView)
         return OpenOutcome::ChosenToView;

@@ -125,7 +125,7 @@ TEST(Batch, RefusalsGiveTheScreensMessagesAndStatus1)
          " Height of the layer is too small to contain cone readings.. Please ReEnter"},
         {With({"--output", "x.dat", "--layers", "manual:10,50"}),
          " Bottom elevation can not exceed maximum depth"},
-        {With({"--output", "x.dat", "--layers", "manual:10,"}), " Missing Data entry ..."},
+        {With({"--output", "x.dat", "--layers", "manual:10,"}), " Missing data entry ..."},
         {With({"--output", "x.dat", "--tip-option", "3"}),
          " Enter value for the tip resistance for option 3 "},
         {With({"--output", "x.dat", "--tip-option", "3", "--tip-value", "99999"}),

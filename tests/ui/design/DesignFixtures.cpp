@@ -17,7 +17,7 @@ Project DesignReadyProject(const std::string& sampleFile, int titleLines)
     p.NumTitleLines = static_cast<Integer>(titleLines);
     p.UnitSystem = kUnitsEnglish;
     p.DataFileName = std::string(QUARVEX_FIELD_DIR) + "/" + sampleFile;
-    p.DataFileNum = NextFreeFileNumber();
+    p.DataFileNum = NextFreeFileNumber(p);
     LoadConeFile(p);
     if (p.ReadError != False) {
         p.NumSteps = 0;
