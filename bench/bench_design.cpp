@@ -6,6 +6,7 @@
 #include "design/PileChecks.h"
 #include "input/Cleaning.h"
 #include "input/Reader.h"
+#include "pipeline/Pipeline.h"
 
 #include <benchmark/benchmark.h>
 
@@ -52,38 +53,23 @@ public:
     void ChooseTipOption(Project& p) override { p.TipOption = 0; }
 };
 
-// The pile design screen as it loads, and "Analysis" with a 14-inch square pile.
-bool PrepareDesign(Project& p)
-{
-    p.PileType = 9;
-    p.PileShape = 0;
-    p.PileSize = 14.0F / 12;
-    const Single top = ConeTopDepth(p);
-    const Single max = ConeMaxDepth(p);
-    p.PileTopDepth = top;
-    p.PileTipDepth = max;
-    p.OutputFileName = OutputPath();
-    AnalysisInputs in;
-    in.sizeText = "14";
-    return CheckAnalysisInputs(p, in, top, max).ok;
-}
-
 bool WholePipeline(Project& p)
 {
-    ResetOpenFileDefaults(p);
-    p.DataFileName = SoundingPath();
-    LoadConeFile(p);
+    Pipeline pipeline(p);
+    pipeline.Read(SoundingPath(), 10, kUnitsEnglish);
     if (p.ReadError != False)
         return false;
-    InitHeader(p);
     p.Comments = p.FileHeader;
-    CleanReadings(p);
-    if (BuildStepTable(p))
+    pipeline.Clean();
+    if (pipeline.BuildSteps())
         return false;
-    if (!PrepareDesign(p))
+    pipeline.LoadDesignScreen(0, OutputPath());
+    AnalysisInputs in;
+    in.sizeText = "14";
+    if (!pipeline.Check(in).ok)
         return false;
     DefaultAnswers answers;
-    return RunDesign(p, DesignRunInputs{}, answers).exported;
+    return pipeline.Design(DesignRunInputs{}, answers).exported;
 }
 
 void BM_DesignRun(benchmark::State& state)
@@ -144,26 +130,17 @@ void BM_DeepestSoundingWidestPile(benchmark::State& state)
     const auto file = std::filesystem::temp_directory_path() / "quarvex-bench-deep-sounding.txt";
     std::ofstream(file, std::ios::binary) << "6900, 100, 1\r\n";
     Project p;
-    ResetOpenFileDefaults(p);
-    p.DataFileName = file.string();
-    p.NumTitleLines = 0;
-    p.UnitSystem = kUnitsEnglish;
-    LoadConeFile(p);
-    CleanReadings(p);
-    if (p.ReadError != False || BuildStepTable(p)) {
+    Pipeline pipeline(p);
+    pipeline.Read(file.string(), 0, kUnitsEnglish);
+    pipeline.Clean();
+    if (p.ReadError != False || pipeline.BuildSteps()) {
         state.SkipWithError("the deep sounding was not read");
         return;
     }
-    p.PileType = 9;
-    p.PileShape = 0;
-    const Single top = ConeTopDepth(p);
-    const Single max = ConeMaxDepth(p);
-    p.PileTopDepth = top;
-    p.PileTipDepth = max;
-    p.OutputFileName = "/dev/null";
+    pipeline.LoadDesignScreen(0, "/dev/null");
     AnalysisInputs in;
     in.sizeText = "120";
-    if (!CheckAnalysisInputs(p, in, top, max).ok) {
+    if (!pipeline.Check(in).ok) {
         state.SkipWithError("the widest pile was refused");
         return;
     }
