@@ -107,6 +107,9 @@ FrmSplash::FrmSplash(QWidget* parent) : QWidget(parent)
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early or late; the splash stays its
+    // 4800 ms.
+    timer_->setTimerType(Qt::PreciseTimer);
     timer_->setInterval(kSplashMilliseconds);
     connect(timer_, &QTimer::timeout, this, &FrmSplash::Finish);
 }

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -49,6 +50,7 @@ TEST(FrmSplash, CaptionsAndTimer)
     EXPECT_FALSE(Find<QLabel>(&splash, "ConeImage")->pixmap().isNull());
     EXPECT_EQ(splash.Timer1()->interval(), 4800);
     EXPECT_TRUE(splash.Timer1()->isSingleShot());
+    EXPECT_EQ(splash.Timer1()->timerType(), Qt::PreciseTimer);
     EXPECT_FALSE(splash.Timer1()->isActive());
     splash.show();
     EXPECT_TRUE(splash.Timer1()->isActive());
@@ -80,6 +82,21 @@ TEST(FrmSplash, TimerAloneClosesIt)
     splash.Timer1()->start();
     EXPECT_TRUE(spy.wait(2000));
     EXPECT_EQ(spy.count(), 1);
+}
+
+// Not before 4800 ms after it appears (a coarse timer may close it up to
+// 240 ms early), and not long after.
+TEST(FrmSplash, ClosesByItselfAt4800Ms)
+{
+    FrmSplash splash;
+    QSignalSpy spy(&splash, &FrmSplash::closeRequested);
+    QElapsedTimer clock;
+    clock.start();
+    splash.show();
+    ASSERT_TRUE(spy.wait(8000));
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_GE(elapsed, 4800);
+    EXPECT_LT(elapsed, 5400);
 }
 
 // ---------------------------------------------------------------- open-file screen
