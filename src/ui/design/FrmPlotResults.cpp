@@ -2,6 +2,7 @@
 
 #include "project/NumberText.h"
 #include "ui/charts/DepthChart.h"
+#include "ui/charts/PageLayout.h"
 #include "ui/design/DesignScreenParts.h"
 #include "ui/shell/ScreenHelpers.h"
 
@@ -442,39 +443,30 @@ void FrmPlotResults::ToggleDepthElevation()
     PlotCapacity(p_.CapacityMode);
 }
 
-void FrmPlotResults::PaintPage(QPainter& painter, const QRectF& page, double px)
+void FrmPlotResults::PaintPage(PrintPage& page)
 {
-    // Twips on the page: W and H are 0.95 of the page, m the margin unit.
-    const double w = 0.95 * page.width();
-    const double h = 0.95 * page.height();
-    // The margin unit is 100 device pixels' worth of twips over the twips per pixel.
-    const double m = 100.0 * px;
-
-    QFont regular = QApplication::font();
-    regular.setPointSizeF(9);
-    regular.setBold(false);
-    QFont bold = regular;
-    bold.setBold(true);
-
+    // The geometry, type and frame of the plot screens' pages; three header
+    // rows, then the title line below the frame.
+    const PageGeometry& g = page.Geometry();
+    const double m = g.m;
+    const double w = g.w;
+    const double h = g.h;
+    QPainter& painter = page.Painter();
     painter.save();
-    painter.setPen(QPen(Qt::black, std::max(1.0, 10 * px)));
-    const double frameBottom = std::max(548.72, 4 * m + 433.2 + 216.6);
-    painter.drawRect(QRectF(m * px, m * px, (w - 3 * m) * px, (frameBottom - m) * px));
+    page.DrawHeaderFrame();
     // Items keep their places unless a wider text before them on the same
     // line would run into them; then they move just clear of it.
-    std::vector<std::pair<double, double>> lineEnds; // (y, right end) in device pixels
+    const double blank = page.BlankWidth();
+    std::vector<std::pair<double, double>> lineEnds; // (y, right end) in twips
     for (const PrintItem& item : PrintHeaderItems(p_, state_.CapacityTitle(), m, w)) {
-        const QFont& font = item.bold ? bold : regular;
-        painter.setFont(font);
-        const QFontMetricsF fm(font, painter.device());
         const QString text = QString::fromStdString(item.text);
-        const double y = item.y * px;
-        double x = item.x * px;
+        const double width = page.TextWidth(item.bold, text);
+        double x = item.x;
         for (const auto& [lineY, end] : lineEnds)
-            if (lineY == y && end > x - fm.averageCharWidth() && end < x + fm.horizontalAdvance(text))
-                x = end + fm.averageCharWidth();
-        painter.drawText(QPointF(x, y + fm.ascent()), text);
-        lineEnds.emplace_back(y, x + fm.horizontalAdvance(text));
+            if (lineY == item.y && end > x - blank && end < x + width)
+                x = end + blank;
+        page.DrawText(x, item.y, item.bold, text);
+        lineEnds.emplace_back(item.y, x + width);
     }
 
     // The legend image: the on-screen legend panel, children included.
@@ -487,13 +479,12 @@ void FrmPlotResults::PaintPage(QPainter& painter, const QRectF& page, double px)
         legendWidth *= 2600 / legendHeight;
         legendHeight = 2600;
     }
-    painter.drawPixmap(QRectF(m * px, legendTop * px, legendWidth * px, legendHeight * px), image,
+    painter.drawPixmap(page.ToDevice(QRectF(m, legendTop, legendWidth, legendHeight)), image,
                        QRectF(image.rect()));
 
     // The capacity graph in the left two thirds, below the legend.
     const double chartTop = std::max(16 * m, legendTop + legendHeight + 100);
-    const QRectF chartRect(m * px, chartTop * px, (2 * w / 3 - m) * px, (h - chartTop) * px);
-    capacity_->PaintInto(painter, chartRect);
+    capacity_->PaintInto(painter, page.ToDevice(QRectF(m, chartTop, 2 * w / 3 - m, h - chartTop)));
     painter.restore();
 }
 
@@ -503,13 +494,9 @@ void FrmPlotResults::PrintGraphs()
     capacity_->grab();
     legend_->grab();
     dialogs_.Print(this, [this](QPrinter& printer) {
-        QPainter painter;
-        if (!painter.begin(&printer))
-            return;
-        const double px = printer.resolution() / 1440.0;
-        const QRect paint = printer.pageLayout().paintRectPixels(printer.resolution());
-        PaintPage(painter, QRectF(0, 0, paint.width() / px, paint.height() / px), px);
-        painter.end();
+        PrintPage page(printer, 3);
+        if (page.Active())
+            PaintPage(page);
     });
 }
 

@@ -21,6 +21,7 @@ class QRadioButton;
 namespace quarvex {
 
 class DepthChart;
+class PrintPage;
 
 class FrmPlotResults : public QMainWindow {
     Q_OBJECT
@@ -40,7 +41,7 @@ public:
     QString HoverTextAt(const QPoint& viewportPos) const;
 
     // The printed page: header, legend image and the capacity graph.
-    void PaintPage(QPainter& painter, const QRectF& pageTwipsRect, double pixelsPerTwip);
+    void PaintPage(PrintPage& page);
 
 public slots:
     // Redraws the capacity graph: 0 end bearing, otherwise friction.

@@ -1,6 +1,7 @@
 #include "ui/plots/PlotScreenParts.h"
 
 #include "ui/charts/DepthChart.h"
+#include "ui/charts/PageLayout.h"
 #include "ui/shell/Dialogs.h"
 
 #include <QAbstractSpinBox>
@@ -144,44 +145,13 @@ void SizeToMostOfScreen(QWidget* window)
     window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
-PageGeometry PageGeometryFor(double pageWidthTwips, double pageHeightTwips, double textHeightTwips)
-{
-    PageGeometry g;
-    // The margin unit is 100 printer pixels' worth of twips on a 600 dpi
-    // printer, fixed so the page looks the same on every printer and in a PDF.
-    g.m = 100.0 / 2.4;
-    g.w = 0.95 * pageWidthTwips;
-    g.h = 0.95 * pageHeightTwips;
-    g.row1 = 4 * g.m;
-    g.row2 = 4 * g.m + 216.6;
-    // The frame encloses both rows even where 9-point type runs taller.
-    g.frameBottom = std::max(548.72, g.row2 + textHeightTwips + g.m / 2);
-    g.chartsTop = g.frameBottom + 2 * g.m;
-    return g;
-}
-
 void PaintPlotPage(QPrinter& printer, const HeaderBuilder& header, const std::vector<DepthChart*>& charts)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
+    PrintPage page(printer, 2);
+    if (!page.Active())
         return;
-    const double res = printer.resolution();
-    const double px = res / 1440.0; // device pixels per twip
-    const QRect paint = printer.pageLayout().paintRectPixels(printer.resolution());
-
-    QFont regular = QApplication::font();
-    regular.setPointSizeF(9);
-    regular.setBold(false);
-    // Plain glyphs (no ligatures), so the page's text reads back as typed.
-    regular.setStyleStrategy(QFont::PreferNoShaping);
-    QFont bold = regular;
-    bold.setBold(true);
-    const QFontMetricsF metrics(regular, &printer);
-
-    const PageGeometry g = PageGeometryFor(paint.width() / px, paint.height() / px, metrics.height() / px);
-
-    painter.setPen(QPen(Qt::black, std::max(1.0, 10 * px)));
-    painter.drawRect(QRectF(g.m * px, g.m * px, (g.w - 3 * g.m) * px, (g.frameBottom - g.m) * px));
+    const PageGeometry& g = page.Geometry();
+    page.DrawHeaderFrame();
     const std::vector<HeaderItem> items = header(g.m, g.w);
     for (int row = 1; row <= 2; ++row) {
         std::vector<HeaderItem> inRow;
@@ -189,30 +159,24 @@ void PaintPlotPage(QPrinter& printer, const HeaderBuilder& header, const std::ve
         for (const HeaderItem& item : items)
             if (item.row == row) {
                 inRow.push_back(item);
-                const QFontMetricsF fm(item.bold ? bold : regular, &printer);
-                widths.push_back(fm.horizontalAdvance(QString::fromStdString(item.text)) / px);
+                widths.push_back(page.TextWidth(item.bold, QString::fromStdString(item.text)));
             }
         // A blank's width keeps neighbouring texts apart.
-        const std::vector<double> xs = SpreadHeaderRow(inRow, widths, metrics.horizontalAdvance(' ') / px);
-        for (std::size_t i = 0; i < inRow.size(); ++i) {
-            const QFont& font = inRow[i].bold ? bold : regular;
-            painter.setFont(font);
-            const QFontMetricsF fm(font, &printer);
-            const double top = (row == 1 ? g.row1 : g.row2) * px;
-            painter.drawText(QPointF(xs[i] * px, top + fm.ascent()), QString::fromStdString(inRow[i].text));
-        }
+        const std::vector<double> xs = SpreadHeaderRow(inRow, widths, page.BlankWidth());
+        for (std::size_t i = 0; i < inRow.size(); ++i)
+            page.DrawText(xs[i], g.Row(row), inRow[i].bold, QString::fromStdString(inRow[i].text));
     }
 
     if (!charts.empty()) {
         const double colWidth = g.w / static_cast<double>(charts.size());
         for (std::size_t i = 0; i < charts.size(); ++i) {
-            const QRectF target(i * colWidth * px, g.chartsTop * px, colWidth * px, (g.h - g.chartsTop) * px);
-            painter.save();
-            charts[i]->PaintInto(painter, target);
-            painter.restore();
+            const QRectF target =
+                page.ToDevice(QRectF(i * colWidth, g.chartsTop, colWidth, g.h - g.chartsTop));
+            page.Painter().save();
+            charts[i]->PaintInto(page.Painter(), target);
+            page.Painter().restore();
         }
     }
-    painter.end();
 }
 
 } // namespace quarvex::plots

@@ -53,20 +53,8 @@ bool IsFormKeyPress(const QKeyEvent* event, const QWidget* window);
 // Sizes a plot window to most of the available screen and centres it.
 void SizeToMostOfScreen(QWidget* window);
 
-// Page geometry in twips.
-struct PageGeometry {
-    double m = 0;    // margin unit
-    double w = 0;    // usable width: 0.95 x the page width
-    double h = 0;    // usable height: 0.95 x the page height
-    double row1 = 0; // top of the first header row
-    double row2 = 0; // top of the second header row
-    double frameBottom = 0;
-    double chartsTop = 0;
-};
-PageGeometry PageGeometryFor(double pageWidthTwips, double pageHeightTwips, double textHeightTwips);
-
-// One page: the framed two-row header, then the graphs side by side in equal
-// columns down to the foot of the page.
+// One page (the layout all plot screens print with): the framed two-row
+// header, then the graphs side by side in equal columns down to the foot.
 using HeaderBuilder = std::function<std::vector<HeaderItem>(double m, double w)>;
 void PaintPlotPage(QPrinter& printer, const HeaderBuilder& header, const std::vector<DepthChart*>& charts);
 

@@ -8,6 +8,8 @@
 #include "ui/charts/DepthChart.h"
 #include "ui/design/FrmCorrection.h"
 #include "ui/design/FrmPlotResults.h"
+#include "ui/plots/FrmPlotConeData.h"
+#include "ui/plots/FrmPlotSoil.h"
 #include "ui/shell/FakeDialogs.h"
 
 #include <QAction>
@@ -19,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -221,6 +224,56 @@ TEST_F(ResultsTest, PrintsHeaderLegendAndChart)
                                  "CPT No:", "Predicted Pile Capacity (tons)"})
         EXPECT_TRUE(page.contains(expected)) << expected << "\n" << page.toStdString();
     EXPECT_FALSE(Find<QLabel>(s, "Picture2")->pixmap().isNull());
+}
+
+namespace {
+// Where pdftotext finds the first occurrence of a word on the page (points).
+QRectF WordBox(const QString& pdf, const QString& word)
+{
+    QProcess run;
+    run.start("pdftotext", {"-bbox", pdf, "-"});
+    if (!run.waitForFinished(30000))
+        return {};
+    const QString html = QString::fromUtf8(run.readAllStandardOutput());
+    const QString pattern = QStringLiteral(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">%1</word>)re");
+    const QRegularExpression re(pattern.arg(QRegularExpression::escape(word)));
+    const QRegularExpressionMatch m = re.match(html);
+    if (!m.hasMatch())
+        return {};
+    return QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                  QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+}
+} // namespace
+
+// The results page is laid out as the cone and soil plot pages: the header
+// starts at the same place on all three.
+TEST_F(ResultsTest, PrintedPageHasThePlotPagesGeometry)
+{
+    FrmPlotResults results(p, dialogs);
+    results.resize(1400, 900);
+    dialogs.pdfPath = dir.filePath("results.pdf");
+    Key(results, "Print")->trigger();
+    const QRectF onResults = WordBox(dialogs.pdfPath, "Project");
+
+    FrmPlotConeData cone(p, dialogs);
+    cone.resize(1400, 900);
+    dialogs.pdfPath = dir.filePath("cone.pdf");
+    Key(cone, "Print")->trigger();
+    const QRectF onCone = WordBox(dialogs.pdfPath, "Project");
+
+    FrmPlotSoil soil(p, dialogs);
+    soil.resize(1400, 900);
+    dialogs.pdfPath = dir.filePath("soil.pdf");
+    Key(soil, "Print")->trigger();
+    const QRectF onSoil = WordBox(dialogs.pdfPath, "Project");
+
+    ASSERT_EQ(dialogs.printCount, 3);
+    ASSERT_FALSE(onCone.isNull());
+    EXPECT_NEAR(onResults.left(), onCone.left(), 0.5);
+    EXPECT_NEAR(onResults.top(), onCone.top(), 0.5);
+    EXPECT_NEAR(onSoil.left(), onCone.left(), 0.5);
+    EXPECT_NEAR(onSoil.top(), onCone.top(), 0.5);
 }
 
 TEST_F(ResultsTest, ExitAndMovesAreSignals)
