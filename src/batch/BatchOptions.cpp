@@ -248,7 +248,8 @@ Project information (free text, all optional):
 
 Pile:
   --shape square|round        (default square)
-  --size INCHES               width (square) or diameter (round), required
+  --size INCHES               width (square) or diameter (round), required;
+                              at most 120
   --top FT                    depth where the analysis starts (default: the
                               first step depth cut to 3 characters)
   --tip FT                    depth of the pile tip (default: the last step
