@@ -4,6 +4,7 @@
 #include "ui/charts/DepthChart.h"
 #include "ui/charts/PageLayout.h"
 #include "ui/design/DesignScreenParts.h"
+#include "ui/shell/ProjectText.h"
 #include "ui/shell/ScreenHelpers.h"
 
 #include <QAction>
@@ -243,7 +244,7 @@ QWidget* FrmPlotResults::BuildProjectPanel()
         const int col = (i < 5 ? i : i - 5) * 2;
         auto* label = new QLabel(b.label, panel);
         label->setObjectName("Label");
-        auto* edit = new QLineEdit(QString::fromStdString(b.text), panel);
+        auto* edit = new QLineEdit(ShowProjectText(b.text), panel);
         edit->setObjectName(b.name);
         edit->setReadOnly(true);
         edit->setCursorPosition(0);
@@ -459,7 +460,7 @@ void FrmPlotResults::PaintPage(PrintPage& page)
     const double blank = page.BlankWidth();
     std::vector<std::pair<double, double>> lineEnds; // (y, right end) in twips
     for (const PrintItem& item : PrintHeaderItems(p_, state_.CapacityTitle(), m, w)) {
-        const QString text = QString::fromStdString(item.text);
+        const QString text = ShowProjectText(item.text);
         const double width = page.TextWidth(item.bold, text);
         double x = item.x;
         for (const auto& [lineY, end] : lineEnds)

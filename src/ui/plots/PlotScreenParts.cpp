@@ -3,6 +3,7 @@
 #include "ui/charts/DepthChart.h"
 #include "ui/charts/PageLayout.h"
 #include "ui/shell/Dialogs.h"
+#include "ui/shell/ProjectText.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -83,7 +84,7 @@ QWidget* BuildProjectBoxes(const Project& p, QWidget* parent)
     auto textOf = [&](const std::string& name) {
         for (const auto& [n, t] : texts)
             if (n == name)
-                return QString::fromStdString(t);
+                return ShowProjectText(t);
         return QString();
     };
     auto labelOf = [&](const std::string& name) {
@@ -159,12 +160,12 @@ void PaintPlotPage(QPrinter& printer, const HeaderBuilder& header, const std::ve
         for (const HeaderItem& item : items)
             if (item.row == row) {
                 inRow.push_back(item);
-                widths.push_back(page.TextWidth(item.bold, QString::fromStdString(item.text)));
+                widths.push_back(page.TextWidth(item.bold, ShowProjectText(item.text)));
             }
         // A blank's width keeps neighbouring texts apart.
         const std::vector<double> xs = SpreadHeaderRow(inRow, widths, page.BlankWidth());
         for (std::size_t i = 0; i < inRow.size(); ++i)
-            page.DrawText(xs[i], g.Row(row), inRow[i].bold, QString::fromStdString(inRow[i].text));
+            page.DrawText(xs[i], g.Row(row), inRow[i].bold, ShowProjectText(inRow[i].text));
     }
 
     if (!charts.empty()) {

@@ -1,5 +1,6 @@
 #include "ui/shell/Frm_Titles.h"
 
+#include "ui/shell/ProjectText.h"
 #include "ui/shell/ScreenHelpers.h"
 
 #include <QComboBox>
@@ -38,7 +39,7 @@ const FieldLabel kLabels[kTitleFieldCount] = {
 
 QString Q(const std::string& s)
 {
-    return QString::fromStdString(s);
+    return ShowProjectText(s);
 }
 
 // The project keeps texts with CR LF line ends; the text box shows line feeds.
@@ -163,7 +164,8 @@ Frm_Titles::Frm_Titles(Project& project, Dialogs& dialogs, QWidget* parent)
 void Frm_Titles::Load()
 {
     const QDate today = QDate::currentDate();
-    const TitleFields f = LoadTitleFields(project_, DateText(today.year(), today.month(), today.day()));
+    loaded_ = LoadTitleFields(project_, DateText(today.year(), today.month(), today.day()));
+    const TitleFields& f = loaded_;
     for (int i = 0; i < kTitleFieldCount; ++i) {
         QComboBox* box = fields_[i];
         box->clear();
@@ -179,14 +181,21 @@ void Frm_Titles::Load()
 TitleTexts Frm_Titles::Texts() const
 {
     TitleTexts t;
-    for (int i = 0; i < kTitleFieldCount; ++i)
-        t[i] = fields_[i]->currentText().toStdString();
+    for (int i = 0; i < kTitleFieldCount; ++i) {
+        std::vector<std::string> shownFrom = loaded_.lists[i];
+        shownFrom.insert(shownFrom.begin(), loaded_.texts[i]);
+        t[i] = ProjectTextBytes(fields_[i]->currentText(), shownFrom);
+    }
     return t;
 }
 
 void Frm_Titles::accept()
 {
-    const TitlesStore result = StoreTitleFields(project_, Texts(), FromDisplay(comment_->toPlainText()));
+    // The title lines of the data file as the file holds them, unless edited.
+    const QString comments = comment_->toPlainText();
+    const std::string commentBytes =
+        comments == ForDisplay(loaded_.comments) ? loaded_.comments : FromDisplay(comments);
+    const TitlesStore result = StoreTitleFields(project_, Texts(), commentBytes);
     if (!result.ok) {
         dialogs_.ShowMessage(this, result.message);
         fields_[result.focusField]->setFocus();

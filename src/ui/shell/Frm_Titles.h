@@ -33,6 +33,9 @@ private:
     Dialogs& dialogs_;
     QComboBox* fields_[kTitleFieldCount] = {};
     QPlainTextEdit* comment_ = nullptr;
+    // What the fields were loaded with, as bytes: a text left as loaded is
+    // stored back byte for byte.
+    TitleFields loaded_;
 };
 
 } // namespace quarvex

@@ -13,25 +13,22 @@
 #include "ui/shell/FrmViewFile.h"
 #include "ui/shell/Frm_Titles.h"
 #include "ui/shell/ModalLoop.h"
+#include "ui/shell/ProjectText.h"
 #include "ui/shell/ViewerText.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPointer>
-#include <QStringDecoder>
 #include <QTimer>
 
 namespace quarvex {
 
 namespace {
 
-// Data files are 8-bit text: UTF-8 when they decode as such, otherwise Latin-1.
+// The viewer shows a data file's bytes as the other screens show its title lines.
 QString DecodeFileText(const std::string& bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QString text = ShowProjectText(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }

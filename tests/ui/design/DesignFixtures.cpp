@@ -11,12 +11,17 @@ namespace quarvex::testing {
 
 Project DesignReadyProject(const std::string& sampleFile, int titleLines)
 {
+    return DesignReadyProjectAt(std::string(QUARVEX_FIELD_DIR) + "/" + sampleFile, titleLines);
+}
+
+Project DesignReadyProjectAt(const std::string& path, int titleLines)
+{
     Project p;
     CreateHistoryLists(p);
     ResetOpenFileDefaults(p);
     p.NumTitleLines = static_cast<Integer>(titleLines);
     p.UnitSystem = kUnitsEnglish;
-    p.DataFileName = std::string(QUARVEX_FIELD_DIR) + "/" + sampleFile;
+    p.DataFileName = path;
     p.DataFileNum = NextFreeFileNumber(p);
     LoadConeFile(p);
     if (p.ReadError != False) {

@@ -17,6 +17,8 @@ inline const char* const kSample12 = "12_us_alameda_ALC008_ft-tsf_tab.txt";
 // A real English-unit sounding from the samples with project information
 // filled in; NumSteps is 0 when it could not be read.
 Project DesignReadyProject(const std::string& sampleFile, int titleLines);
+// The same for a data file at any path (a test's own variant of a sample).
+Project DesignReadyProjectAt(const std::string& path, int titleLines);
 
 // A made-up table of `steps` steps of 0.328 ft with tips rising with depth.
 Project SmallStepTable(int steps);

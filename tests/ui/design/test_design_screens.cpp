@@ -11,12 +11,14 @@
 #include "ui/design/FrmSoilLayers.h"
 #include "ui/design/FrmTipOptions.h"
 #include "ui/shell/FakeDialogs.h"
+#include "ui/shell/Frm_Titles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +28,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 using namespace quarvex;
 using namespace quarvex::testing;
@@ -344,6 +348,35 @@ TEST_F(PileDesignTest, RefusedOutputOpensNoResults)
 }
 
 #ifdef QUARVEX_BATCH
+// quarvex-batch options for the data file and project information of a project.
+QStringList BatchProjectArgs(const Project& project)
+{
+    return {QString::fromStdString(project.DataFileName),
+            QString("--title-lines=%1").arg(project.NumTitleLines),
+            "--units=ft-tsf",
+            "--project-number=" + QString::fromStdString(project.ProjectNumber),
+            "--company=" + QString::fromStdString(project.Company),
+            "--title=" + QString::fromStdString(project.ProjectTitle),
+            "--station=" + QString::fromStdString(project.CPTStation),
+            "--offset=" + QString::fromStdString(project.StationOffset),
+            "--struct-no=" + QString::fromStdString(project.StructNo),
+            "--latitude=" + QString::fromStdString(project.Latitude),
+            "--longitude=" + QString::fromStdString(project.Longitude),
+            "--date=" + QString::fromStdString(project.ProjectDate),
+            "--cpt-no=" + QString::fromStdString(project.CPTNo)};
+}
+
+std::string RunBatch(const QStringList& args)
+{
+    QProcess batch;
+    batch.start(QUARVEX_BATCH, args);
+    if (!batch.waitForFinished(60000))
+        return "batch did not finish";
+    if (batch.exitCode() != 0)
+        return batch.readAllStandardError().toStdString();
+    return {};
+}
+
 // The run from the screen writes the same file as quarvex-batch given the same
 // choices.
 TEST_F(PileDesignTest, SameOutputAsBatch)
@@ -413,23 +446,9 @@ TEST_F(PileDesignTest, SameOutputAsBatch)
         ASSERT_EQ(d.messages.size(), 1U);
         EXPECT_NE(d.messages[0].text.find(screenFile.toStdString()), std::string::npos) << d.messages[0].text;
 
-        QStringList args = {QString::fromStdString(project.DataFileName),
-                            "--title-lines=9",
-                            "--units=ft-tsf",
-                            "--project-number=" + QString::fromStdString(project.ProjectNumber),
-                            "--company=" + QString::fromStdString(project.Company),
-                            "--title=" + QString::fromStdString(project.ProjectTitle),
-                            "--station=" + QString::fromStdString(project.CPTStation),
-                            "--offset=" + QString::fromStdString(project.StationOffset),
-                            "--struct-no=" + QString::fromStdString(project.StructNo),
-                            "--latitude=" + QString::fromStdString(project.Latitude),
-                            "--longitude=" + QString::fromStdString(project.Longitude),
-                            "--date=" + QString::fromStdString(project.ProjectDate),
-                            "--cpt-no=" + QString::fromStdString(project.CPTNo),
-                            QString("--shape=") + (c.shape == 0 ? "square" : "round"),
-                            QString("--size=") + c.size,
-                            QString("--tip-option=%1").arg(c.tipOption),
-                            "--output=" + batchFile};
+        QStringList args = BatchProjectArgs(project);
+        args << QString("--shape=") + (c.shape == 0 ? "square" : "round") << QString("--size=") + c.size
+             << QString("--tip-option=%1").arg(c.tipOption) << "--output=" + batchFile;
         if (c.top != nullptr)
             args << QString("--top=") + c.top;
         if (c.tip != nullptr)
@@ -442,16 +461,65 @@ TEST_F(PileDesignTest, SameOutputAsBatch)
                 bottoms << QString::fromStdString(b);
             args << "--layers=manual:" + bottoms.join(",");
         }
-        QProcess batch;
-        batch.start(QUARVEX_BATCH, args);
-        ASSERT_TRUE(batch.waitForFinished(60000));
-        ASSERT_EQ(batch.exitCode(), 0) << batch.readAllStandardError().toStdString();
+        ASSERT_EQ(RunBatch(args), "");
 
         const std::string fromScreen = ReadWholeFile(screenFile);
         const std::string fromBatch = ReadWholeFile(batchFile);
         ASSERT_GT(fromScreen.size(), 1000U);
         EXPECT_TRUE(fromScreen == fromBatch) << "the two output files differ";
     }
+}
+
+// A title line with an 8-bit character (0xE9, "\xE9" in Windows-1252) goes
+// through the project information screen and reaches the output file as the
+// same byte the batch command writes.
+TEST(PileDesignBytes, Latin1TitleLineWritesTheBatchBytes)
+{
+    QTemporaryDir dir;
+    std::string data = ReadWholeFile(QString(QUARVEX_FIELD_DIR "/") + kSample11);
+    ASSERT_FALSE(data.empty());
+    const std::string titleLine = "Pont sur la Bayou T\xE9"
+                                  "che";
+    data = titleLine + "\r\n" + data.substr(data.find('\n') + 1);
+    const QString dataFile = dir.filePath("latin1.txt");
+    {
+        std::ofstream out(dataFile.toStdString(), std::ios::binary);
+        out << data;
+    }
+    Project project = DesignReadyProjectAt(dataFile.toStdString(), 9);
+    ASSERT_GT(project.NumSteps, 100);
+    ASSERT_NE(project.FileHeader.find(titleLine), std::string::npos);
+
+    FakeDialogs d;
+    Frm_Titles titles(project, d);
+    auto* comment = titles.findChild<QPlainTextEdit*>("TxtComment");
+    EXPECT_TRUE(comment->toPlainText().contains(QString::fromUtf8("Pont sur la Bayou T\u00e9che")))
+        << comment->toPlainText().left(80).toStdString();
+    titles.accept();
+    ASSERT_TRUE(d.messages.empty());
+    EXPECT_EQ(project.Comments, project.FileHeader);
+
+    FrmPileDesign s(project, d);
+    const QString screenFile = dir.filePath("screen.dat");
+    const QString batchFile = dir.filePath("batch.dat");
+    d.saveResults = {screenFile};
+    Click(s, "OptFileSelect");
+    Find<QComboBox>(s, "CombSection")->setEditText("16");
+    s.SetModalHook([](QDialog& dlg) { QTimer::singleShot(0, &dlg, [&dlg] { Click(dlg, "CmdNext"); }); });
+    QSignalSpy results(&s, &FrmPileDesign::resultsRequested);
+    Click(s, "CmdDesign");
+    ASSERT_EQ(results.count(), 1);
+
+    QStringList args = BatchProjectArgs(project);
+    args << "--shape=square"
+         << "--size=16"
+         << "--tip-option=1"
+         << "--output=" + batchFile;
+    ASSERT_EQ(RunBatch(args), "");
+    const std::string fromScreen = ReadWholeFile(screenFile);
+    const std::string fromBatch = ReadWholeFile(batchFile);
+    EXPECT_NE(fromScreen.find(titleLine), std::string::npos) << "the byte 0xE9 is not in the screen's file";
+    EXPECT_TRUE(fromScreen == fromBatch) << "the two output files differ";
 }
 #endif
 

@@ -5,6 +5,7 @@
 #include "ui/shell/FakeDialogs.h"
 #include "ui/shell/OpenFileFlow.h"
 #include "ui/shell/ProjectInfo.h"
+#include "ui/shell/ProjectText.h"
 #include "ui/shell/QtDialogs.h"
 #include "ui/shell/ViewerText.h"
 
@@ -333,6 +334,31 @@ TEST_F(OpenFileFlowTest, TitleLineCountIsTheOneSetWhenReading)
     ASSERT_EQ(flow.OpenDataFile(nullptr), OpenOutcome::ReadOk);
     EXPECT_EQ(p.NumReadings, 5);
     EXPECT_EQ(p.FileHeader, "title 1\r\ntitle 2\r\ntitle 3\r\n");
+}
+
+// Data-file bytes shown on the screens and handed back unchanged.
+TEST(ProjectText, ShownOneWayAndKeptByteForByte)
+{
+    struct Case {
+        std::string bytes;
+        QString shown;
+    } cases[] = {
+        {"plain", QStringLiteral("plain")},
+        {"T\xC3\xA9"
+         "che",
+         QString::fromUtf8("T\u00e9che")}, // well-formed UTF-8
+        {"T\xE9"
+         "che",
+         QString::fromUtf8("T\u00e9che")}, // 8-bit Windows-1252
+        {"\x80 \x93x\x94", QString::fromUtf8("\u20ac \u201cx\u201d")},
+        {"\x81", QString(QChar(0x81))}, // unassigned in Windows-1252
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ShowProjectText(c.bytes), c.shown) << c.bytes;
+        // Left as shown, the text keeps its bytes; edited, it is UTF-8.
+        EXPECT_EQ(ProjectTextBytes(c.shown, {"other", c.bytes}), c.bytes) << c.bytes;
+        EXPECT_EQ(ProjectTextBytes(c.shown + QStringLiteral("!"), {c.bytes}), (c.shown + "!").toStdString());
+    }
 }
 
 } // namespace
