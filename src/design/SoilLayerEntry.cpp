@@ -1,5 +1,6 @@
 #include "design/SoilLayerEntry.h"
 
+#include "project/NumberEntry.h"
 #include "project/NumberText.h"
 
 namespace quarvex {
@@ -83,7 +84,9 @@ void SoilLayerEntry::SetText(int j, const std::string& text)
 
 void SoilLayerEntry::OnChange(int j)
 {
-    if (!IsNumeric(text_[j]))
+    // A text that more typing can still make a number ("-", ".", "1e") stays;
+    // "Next" and "Done" refuse it if it is left so.
+    if (!CanBecomeNumeric(text_[j]))
         SetText(j, "");
 
     if (p_.NumLayers == 1) {

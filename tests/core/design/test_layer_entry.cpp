@@ -99,6 +99,15 @@ TEST(SoilLayerEntry, ThreeLayersWithRefusalsAndBack)
     ASSERT_TRUE(m.has_value());
     EXPECT_EQ(m->text, kMsgLayerMissing);
 
+    // A start of a number stays while typed, and is refused if left so.
+    for (const char* start : {"-", ".", "1e"}) {
+        f.entry.TypeText(1, start);
+        EXPECT_EQ(f.entry.BoxText(1), start);
+        m = f.entry.PressNext();
+        ASSERT_TRUE(m.has_value());
+        EXPECT_EQ(m->text, kMsgLayerMissing);
+    }
+
     f.entry.TypeText(1, "20");
     EXPECT_FALSE(f.entry.PressNext().has_value());
     EXPECT_EQ(f.entry.CurrentLayer(), 2);
