@@ -4,6 +4,7 @@
 // in checked builds (debug and sanitizer), where silent reads past the end of a
 // step table would otherwise corrupt results without a trace.
 
+#include <charconv>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -56,8 +57,16 @@ private:
     {
 #if QUARVEX_ARRAY_CHECKS
         if (i < 1 || i > size()) {
-            // No number formatting here: this header sits below the text helpers.
-            std::fputs("quarvex: array index outside its bounds\n", stderr);
+            char text[96] = "quarvex: array index ";
+            char* at = text + 21;
+            char* const end = text + sizeof text - 1;
+            at = std::to_chars(at, end, i).ptr;
+            for (const char* s = " outside 1.."; *s != 0 && at < end; ++s)
+                *at++ = *s;
+            at = std::to_chars(at, end, size()).ptr;
+            *at = 0;
+            std::fputs(text, stderr);
+            std::fputs("\n", stderr);
             std::abort();
         }
 #endif
