@@ -3,10 +3,10 @@
 // square pile. Medians over repetitions are the figures to quote.
 #include "classification/Classification.h"
 #include "design/DesignRun.h"
-#include "design/PileChecks.h"
 #include "input/Cleaning.h"
 #include "input/Reader.h"
 #include "pipeline/Pipeline.h"
+#include "screenlogic/PileChecks.h"
 
 #include <benchmark/benchmark.h>
 

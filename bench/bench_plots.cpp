@@ -3,9 +3,9 @@
 // paint is measured separately.
 
 #include "project/Project.h"
+#include "ui/FakeDialogs.h"
 #include "ui/plots/FrmPlotConeData.h"
 #include "ui/plots/FrmPlotSoil.h"
-#include "ui/shell/FakeDialogs.h"
 
 #include <QApplication>
 

@@ -6,8 +6,6 @@
 #include "classification/Classification.h"
 #include "design/DesignRun.h"
 #include "design/OutputFile.h"
-#include "design/PileChecks.h"
-#include "design/SoilLayerEntry.h"
 #include "design/TipOptions.h"
 #include "input/Cleaning.h"
 #include "input/Reader.h"
@@ -16,6 +14,8 @@
 #include "project/Project.h"
 #include "project/Units.h"
 #include "results/CsvExport.h"
+#include "screenlogic/PileChecks.h"
+#include "screenlogic/SoilLayerEntry.h"
 
 #include <cstdio>
 #include <filesystem>

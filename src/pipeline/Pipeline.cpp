@@ -1,10 +1,10 @@
 #include "pipeline/Pipeline.h"
 
 #include "classification/Classification.h"
-#include "design/SoilLayerEntry.h"
 #include "design/TipOptions.h"
 #include "input/Reader.h"
 #include "project/Units.h"
+#include "screenlogic/SoilLayerEntry.h"
 
 namespace quarvex {
 

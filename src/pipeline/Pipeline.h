@@ -6,10 +6,10 @@
 
 #include "design/DesignRun.h"
 #include "design/Methods.h"
-#include "design/PileChecks.h"
 #include "input/Cleaning.h"
 #include "project/Message.h"
 #include "project/Project.h"
+#include "screenlogic/PileChecks.h"
 
 #include <optional>
 #include <string>

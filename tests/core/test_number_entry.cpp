@@ -1,7 +1,7 @@
 // Which texts a numeric box keeps while a number is being typed.
 
-#include "project/NumberEntry.h"
 #include "project/NumberText.h"
+#include "screenlogic/NumberEntry.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 
 #include "design/DesignRun.h"
 #include "design/OutputFile.h"
-#include "design/PileChecks.h"
 #include "design/TipOptions.h"
-#include "project/NumberEntry.h"
 #include "project/NumberText.h"
+#include "screenlogic/NumberEntry.h"
+#include "screenlogic/PileChecks.h"
 #include "ui/design/DesignScreenParts.h"
 #include "ui/design/FrmSoilLayers.h"
 #include "ui/design/FrmTipOptions.h"

@@ -5,7 +5,7 @@
 // check boxes show and hide curves without reloading them.
 
 #include "project/Project.h"
-#include "results/ResultsView.h"
+#include "screenlogic/ResultsView.h"
 #include "ui/shell/Dialogs.h"
 
 #include <QMainWindow>

@@ -4,8 +4,8 @@
 // state and passes the user's actions to it. It sits at the right edge of the
 // screen so that the cone graphs behind it stay visible.
 
-#include "design/SoilLayerEntry.h"
 #include "project/Project.h"
+#include "screenlogic/SoilLayerEntry.h"
 #include "ui/shell/Dialogs.h"
 
 #include <QDialog>

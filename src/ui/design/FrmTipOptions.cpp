@@ -1,8 +1,8 @@
 #include "ui/design/FrmTipOptions.h"
 
-#include "design/PileChecks.h"
 #include "design/TipOptions.h"
-#include "project/NumberEntry.h"
+#include "screenlogic/NumberEntry.h"
+#include "screenlogic/PileChecks.h"
 #include "ui/design/DesignScreenParts.h"
 #include "ui/shell/ModalLoop.h"
 

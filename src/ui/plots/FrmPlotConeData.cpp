@@ -1,8 +1,8 @@
 #include "ui/plots/FrmPlotConeData.h"
 
 #include "input/Cleaning.h"
+#include "screenlogic/PlotLogic.h"
 #include "ui/charts/DepthChart.h"
-#include "ui/plots/PlotLogic.h"
 #include "ui/plots/PlotScreenParts.h"
 #include "ui/shell/Dialogs.h"
 #include "ui/shell/ScreenHelpers.h"

@@ -1,8 +1,8 @@
 #include "ui/plots/FrmPlotSoil.h"
 
 #include "classification/Classification.h"
+#include "screenlogic/PlotLogic.h"
 #include "ui/charts/DepthChart.h"
-#include "ui/plots/PlotLogic.h"
 #include "ui/plots/PlotScreenParts.h"
 #include "ui/shell/Dialogs.h"
 

@@ -5,7 +5,7 @@
 
 #include "project/Message.h"
 #include "project/Project.h"
-#include "ui/plots/PlotLogic.h"
+#include "screenlogic/PlotLogic.h"
 
 #include <QString>
 

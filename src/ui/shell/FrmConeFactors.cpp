@@ -1,7 +1,7 @@
 #include "ui/shell/FrmConeFactors.h"
 
-#include "project/NumberEntry.h"
 #include "project/Units.h"
+#include "screenlogic/NumberEntry.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -3,8 +3,8 @@
 // its texts are still there the next time it is shown; Cancel discards it.
 
 #include "project/Project.h"
+#include "screenlogic/ProjectInfo.h"
 #include "ui/shell/Dialogs.h"
-#include "ui/shell/ProjectInfo.h"
 
 #include <QDialog>
 

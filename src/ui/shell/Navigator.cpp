@@ -1,6 +1,7 @@
 #include "ui/shell/Navigator.h"
 
 #include "project/Units.h"
+#include "screenlogic/ViewerText.h"
 #include "ui/design/FrmCorrection.h"
 #include "ui/design/FrmPileDesign.h"
 #include "ui/design/FrmPlotResults.h"
@@ -14,7 +15,6 @@
 #include "ui/shell/Frm_Titles.h"
 #include "ui/shell/ModalLoop.h"
 #include "ui/shell/ProjectText.h"
-#include "ui/shell/ViewerText.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -3,9 +3,9 @@
 #include "classification/Classification.h"
 #include "design/DesignRun.h"
 #include "design/OutputFile.h"
-#include "design/PileChecks.h"
 #include "input/Cleaning.h"
 #include "input/Reader.h"
+#include "screenlogic/PileChecks.h"
 
 #include "DesignFixtures.h"
 #include "TestFiles.h"

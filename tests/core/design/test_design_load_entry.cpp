@@ -1,4 +1,4 @@
-#include "design/DesignLoadEntry.h"
+#include "screenlogic/DesignLoadEntry.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "design/DesignCommon.h"
 #include "design/Lcpc.h"
 #include "design/OutputFile.h"
-#include "design/SoilLayerEntry.h"
 #include "design/TipOptions.h"
+#include "screenlogic/SoilLayerEntry.h"
 
 #include "DesignFixtures.h"
 #include "TestFiles.h"

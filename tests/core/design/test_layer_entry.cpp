@@ -1,4 +1,4 @@
-#include "design/SoilLayerEntry.h"
+#include "screenlogic/SoilLayerEntry.h"
 
 #include "DesignFixtures.h"
 

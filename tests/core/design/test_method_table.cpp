@@ -6,7 +6,7 @@
 #include "design/Methods.h"
 #include "results/Corrections.h"
 #include "results/CsvExport.h"
-#include "results/ResultsView.h"
+#include "screenlogic/ResultsView.h"
 
 #include "DesignFixtures.h"
 #include "TestFiles.h"

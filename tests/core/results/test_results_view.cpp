@@ -1,4 +1,4 @@
-#include "results/ResultsView.h"
+#include "screenlogic/ResultsView.h"
 
 #include <gtest/gtest.h>
 

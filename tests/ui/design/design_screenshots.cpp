@@ -4,13 +4,13 @@
 
 #include "DesignFixtures.h"
 
+#include "ui/FakeDialogs.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/design/FrmCorrection.h"
 #include "ui/design/FrmPileDesign.h"
 #include "ui/design/FrmPlotResults.h"
 #include "ui/design/FrmSoilLayers.h"
 #include "ui/design/FrmTipOptions.h"
-#include "ui/shell/FakeDialogs.h"
 
 #include <QAction>
 #include <QApplication>

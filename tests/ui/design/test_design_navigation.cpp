@@ -3,11 +3,11 @@
 
 #include "DesignFixtures.h"
 
+#include "ui/FakeDialogs.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/design/FrmCorrection.h"
 #include "ui/design/FrmPileDesign.h"
 #include "ui/design/FrmPlotResults.h"
-#include "ui/shell/FakeDialogs.h"
 #include "ui/shell/FrmOpenFile.h"
 #include "ui/shell/Frm_Titles.h"
 #include "ui/shell/Navigator.h"

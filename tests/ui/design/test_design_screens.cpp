@@ -3,14 +3,14 @@
 
 #include "DesignFixtures.h"
 
-#include "design/PileChecks.h"
-#include "design/SoilLayerEntry.h"
 #include "design/TipOptions.h"
 #include "project/NumberText.h"
+#include "screenlogic/PileChecks.h"
+#include "screenlogic/SoilLayerEntry.h"
+#include "ui/FakeDialogs.h"
 #include "ui/design/FrmPileDesign.h"
 #include "ui/design/FrmSoilLayers.h"
 #include "ui/design/FrmTipOptions.h"
-#include "ui/shell/FakeDialogs.h"
 #include "ui/shell/Frm_Titles.h"
 
 #include <QCheckBox>

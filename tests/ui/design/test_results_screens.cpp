@@ -3,14 +3,14 @@
 #include "DesignFixtures.h"
 
 #include "design/DesignRun.h"
-#include "design/PileChecks.h"
 #include "results/Corrections.h"
+#include "screenlogic/PileChecks.h"
+#include "ui/FakeDialogs.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/design/FrmCorrection.h"
 #include "ui/design/FrmPlotResults.h"
 #include "ui/plots/FrmPlotConeData.h"
 #include "ui/plots/FrmPlotSoil.h"
-#include "ui/shell/FakeDialogs.h"
 
 #include <QAction>
 #include <QChart>

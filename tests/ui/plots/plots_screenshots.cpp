@@ -4,10 +4,10 @@
 // folder for the pictures.
 
 #include "PlotFixtures.h"
+#include "ui/FakeDialogs.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/plots/FrmPlotConeData.h"
 #include "ui/plots/FrmPlotSoil.h"
-#include "ui/shell/FakeDialogs.h"
 
 #include <QAction>
 #include <QApplication>

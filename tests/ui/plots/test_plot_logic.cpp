@@ -2,7 +2,7 @@
 
 #include "PlotFixtures.h"
 #include "project/NumberText.h"
-#include "ui/plots/PlotLogic.h"
+#include "screenlogic/PlotLogic.h"
 
 #include <gtest/gtest.h>
 

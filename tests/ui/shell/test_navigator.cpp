@@ -3,7 +3,7 @@
 
 #include "core/TestFiles.h"
 #include "project/Units.h"
-#include "ui/shell/FakeDialogs.h"
+#include "ui/FakeDialogs.h"
 #include "ui/shell/FrmAbout.h"
 #include "ui/shell/FrmConeFactors.h"
 #include "ui/shell/FrmOpenFile.h"

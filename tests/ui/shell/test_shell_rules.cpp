@@ -2,12 +2,12 @@
 // the project information fields and history lists, the open-file procedure.
 
 #include "core/TestFiles.h"
-#include "ui/shell/FakeDialogs.h"
+#include "screenlogic/ProjectInfo.h"
+#include "screenlogic/ViewerText.h"
+#include "ui/FakeDialogs.h"
 #include "ui/shell/OpenFileFlow.h"
-#include "ui/shell/ProjectInfo.h"
 #include "ui/shell/ProjectText.h"
 #include "ui/shell/QtDialogs.h"
-#include "ui/shell/ViewerText.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // millivolt factor and project information behaviour as a user meets it.
 
 #include "project/Units.h"
-#include "ui/shell/FakeDialogs.h"
+#include "ui/FakeDialogs.h"
 #include "ui/shell/FrmAbout.h"
 #include "ui/shell/FrmConeFactors.h"
 #include "ui/shell/FrmOpenFile.h"

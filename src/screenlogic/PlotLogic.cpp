@@ -1,4 +1,4 @@
-#include "ui/plots/PlotLogic.h"
+#include "screenlogic/PlotLogic.h"
 
 #include "project/NumberText.h"
 

@@ -1,7 +1,7 @@
-#include "design/SoilLayerEntry.h"
+#include "screenlogic/SoilLayerEntry.h"
 
-#include "project/NumberEntry.h"
 #include "project/NumberText.h"
+#include "screenlogic/NumberEntry.h"
 
 namespace quarvex {
 

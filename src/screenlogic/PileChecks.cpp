@@ -1,4 +1,4 @@
-#include "design/PileChecks.h"
+#include "screenlogic/PileChecks.h"
 
 #include "project/NumberText.h"
 

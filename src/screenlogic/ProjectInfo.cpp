@@ -1,4 +1,4 @@
-#include "ui/shell/ProjectInfo.h"
+#include "screenlogic/ProjectInfo.h"
 
 #include "project/NumberText.h"
 
@@ -35,9 +35,11 @@ void AddKeyIfNew(StringDict& list, const std::string& text)
 
 std::string DateText(int year, int month, int day)
 {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", month, day, year);
-    return buf;
+    auto padded = [](int v, std::size_t width) {
+        std::string s = IntegerText(v);
+        return s.size() < width ? std::string(width - s.size(), '0') + s : s;
+    };
+    return padded(month, 2) + "-" + padded(day, 2) + "-" + padded(year, 4);
 }
 
 TitleFields LoadTitleFields(const Project& p, const std::string& today)

@@ -1,4 +1,4 @@
-#include "project/NumberEntry.h"
+#include "screenlogic/NumberEntry.h"
 
 namespace quarvex {
 

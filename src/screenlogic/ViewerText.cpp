@@ -1,25 +1,28 @@
-#include "ui/shell/ViewerText.h"
+#include "screenlogic/ViewerText.h"
 
-#include <fstream>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
 
 namespace quarvex {
 
 std::optional<std::string> ViewerText(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in.is_open())
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!in)
         return std::nullopt;
-    const std::streamoff length = in.tellg();
-    if (length <= 0)
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size == 0)
         return std::nullopt;
+    const auto length = static_cast<long long>(size);
     // The last byte of the file is never shown (usually the line feed of the
     // last line); a file of exactly 56001 bytes therefore gets the marker too.
     std::size_t n = static_cast<std::size_t>(length - 1);
     if (n > kViewerLimit)
         n = kViewerLimit;
     std::string text(n, '\0');
-    in.seekg(0);
-    if (n > 0 && !in.read(text.data(), static_cast<std::streamsize>(n)))
+    if (n > 0 && std::fread(text.data(), 1, n, in.get()) != n)
         return std::nullopt;
     if (n >= kViewerLimit)
         text += kMoreDataMarker;

@@ -1,4 +1,4 @@
-#include "ui/shell/FakeDialogs.h"
+#include "ui/FakeDialogs.h"
 
 #include <QPrinter>
 
