@@ -1,5 +1,8 @@
 #include "batch/BatchOptions.h"
 
+#include "design/Methods.h"
+#include "input/formats/Readers.h"
+
 #include <functional>
 #include <map>
 
@@ -53,9 +56,18 @@ std::string CrLfLines(const std::string& s)
 
 } // namespace
 
+std::vector<MethodId> DesignMethodIds()
+{
+    std::vector<MethodId> ids;
+    for (const MethodEntry& m : DefaultMethods())
+        ids.push_back(MethodId{m.key, m.name});
+    return ids;
+}
+
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error)
 {
     Options o;
+    BatchDesignLoadOptions designLoad;
     using Setter = std::function<bool(const std::string&)>;
     auto text = [](std::string& field) -> Setter {
         return [&field](const std::string& v) {
@@ -71,6 +83,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     };
 
     const std::map<std::string, Setter> valued = {
+        {"--format",
+         [&](const std::string& v) {
+             if (v != "auto" && FindReader(v) == nullptr) {
+                 error = "--format must be auto, gef, ags, table or plain, not '" + v + "'";
+                 return false;
+             }
+             o.format = v == "auto" ? v : std::string(FindReader(v)->Key());
+             return true;
+         }},
+        {"--sounding", optText(o.sounding)},
         {"--units",
          [&](const std::string& v) {
              if (v == "ft-tsf")
@@ -160,6 +182,12 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         {"--tip-value", optText(o.tipValue)},
         {"--output", optText(o.output)},
         {"--csv", optText(o.csv)},
+        {"--load", optText(designLoad.load)},
+        {"--basis", optText(designLoad.basis)},
+        {"--fs", optText(designLoad.fs)},
+        {"--phi", optText(designLoad.phi)},
+        {"--gamma", optText(designLoad.gamma)},
+        {"--report", optText(o.report)},
     };
 
     bool inputSeen = false;
@@ -195,6 +223,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             }
             if (!it->second(*value))
                 return std::nullopt;
+            o.given.insert(name);
             continue;
         }
         if (inputSeen) {
@@ -219,6 +248,15 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         error = "--tip-factor and --sleeve-factor apply only with --units m-mV";
         return std::nullopt;
     }
+    const auto loadTexts = BatchDesignLoadTexts(designLoad, DesignMethodIds(), error);
+    if (!loadTexts)
+        return std::nullopt;
+    if (designLoad.load)
+        o.designLoad = *loadTexts;
+    else if (o.report) {
+        error = "--report needs --load";
+        return std::nullopt;
+    }
     return o;
 }
 
@@ -234,17 +272,25 @@ byte for byte as the desktop program does. Every option is a choice made on
 one of its screens; texts are taken as typed there.
 
 Data file:
-  --units ft-tsf|m-MPa|m-mV   units of the readings (default ft-tsf)
-  --title-lines N             title lines at the top of the file, 0..15 (default 10)
+  --format auto|plain|gef|ags|table
+                              the file's format (default auto: GEF, AGS4 or a
+                              heading row by its content, else plain)
+  --sounding ID               the sounding to design in a file of several
+                              (without it such a file lists their IDs)
+  --units ft-tsf|m-MPa|m-mV   plain files: units of the readings (default ft-tsf)
+  --title-lines N             plain files: title lines at the top, 0..15 (default 10)
   --tip-factor F              m-mV only: MPa per mV of the tip (default 50)
   --sleeve-factor F           m-mV only: MPa per mV of the sleeve (default 0.5)
 
-Project information (free text, all optional):
+Project information (free text, all optional; given, each overrides what a
+GEF, AGS4 or heading-row file carries):
   --project-number TEXT  --company TEXT  --title TEXT  --station TEXT
   --offset TEXT  --struct-no TEXT  --latitude TEXT  --longitude TEXT
   --date TEXT  --cpt-no TEXT
-  --elevation FT              ground elevation; without it none is entered (-99999)
-  --comments TEXT             default: the file's non-empty title lines
+  --elevation FT              ground elevation; without it the file's ground
+                              level in ft, or none is entered (-99999)
+  --comments TEXT             default: the file's non-empty title lines (other
+                              formats: a line naming format and sounding)
 
 Pile:
   --shape square|round        (default square)
@@ -271,6 +317,26 @@ Output:
   --csv FILE                  also write every step's depth, soil percentages
                               and the twelve capacity arrays as CSV
   -h, --help                  this text
+
+Design load (optional; without --load the run stops at the capacities):
+  --load TONS                 design load Q on the pile (compression); adds per
+                              method the required tip depth, the design
+                              capacity at the tip, the utilisation and pass or
+                              fail to standard output, and the design capacity
+                              columns to --csv
+  --basis asd|lrfd            asd: allowable capacity = ultimate / FS >= Q;
+                              lrfd: phi x ultimate >= gamma x Q (default asd,
+                              lrfd when --phi or --gamma is given)
+  --fs F | F1,F2,F3,F4        asd: safety factor, one for every method or one
+                              each for LCPC,Schmertmann,de Ruiter,Average
+                              (default 2.5; at least 1)
+  --phi F | F1,F2,F3,F4       lrfd: resistance factor, in the same way
+                              (default 0.5; at most 1)
+  --gamma G                   lrfd: load factor (default 1)
+  --report FILE               also write the design report (Markdown): inputs,
+                              design basis and the result per method
+  A run that completes exits 0 whether or not the load is reached; the lines
+  printed name the methods that fail.
 
 Standard output shows the capacities at the deepest listed step of the pile
 and where the file went. Exit status: 0 success; 1 the file cannot be read,

@@ -3,7 +3,10 @@
 // them, and writes the same output file.
 
 #include "batch/BatchOptions.h"
+#include "batch/BatchRead.h"
 #include "classification/Classification.h"
+#include "design/DesignBasis.h"
+#include "design/DesignReport.h"
 #include "design/DesignRun.h"
 #include "design/OutputFile.h"
 #include "design/TipOptions.h"
@@ -14,6 +17,7 @@
 #include "project/Project.h"
 #include "project/Units.h"
 #include "results/CsvExport.h"
+#include "screenlogic/DesignLoadEntry.h"
 #include "screenlogic/PileChecks.h"
 #include "screenlogic/SoilLayerEntry.h"
 
@@ -79,14 +83,52 @@ private:
     const Options& o_;
 };
 
-// The capacities at the deepest step listed in the tables, for the screen.
-void PrintSummary(const Project& p, const std::string& exportText)
+// The steps the summary speaks of: in the analysis range and listed in the
+// tables (the last step never is). The design decision takes the same range, so
+// that its pile tip is the step whose capacities are printed.
+StepRange SummarySteps(const Project& p)
 {
-    int tipStep = 0;
+    StepRange range{1, 0};
     for (int i = 1; i <= p.NumSteps - 1; ++i) {
-        if (p.StepDepth[i] > p.PileTopDepth && p.StepDepth[i] <= p.PileTipDepth)
-            tipStep = i;
+        if (p.StepDepth[i] > p.PileTopDepth && p.StepDepth[i] <= p.PileTipDepth) {
+            if (range.empty())
+                range.first = i;
+            range.last = i;
+        }
     }
+    return range;
+}
+
+DesignDecision Decide(const Project& p, const DesignBasis& basis)
+{
+    std::vector<const Array1<Single>*> ultimates;
+    for (const MethodEntry& m : DefaultMethods())
+        ultimates.push_back(m.Results(p).ultimate);
+    return DecideDesign(basis, ultimates, p.StepDepth, SummarySteps(p));
+}
+
+// The design capacities as further columns of the CSV rows: the heading row,
+// then one row per step.
+std::string WithDesignColumns(const std::string& csv, const DesignDecision& d)
+{
+    std::string t;
+    int row = 0;
+    std::size_t start = 0;
+    for (std::size_t end; (end = csv.find("\r\n", start)) != std::string::npos; start = end + 2, ++row) {
+        t.append(csv, start, end - start);
+        for (const std::string& cell : row == 0 ? DesignCsvColumns(d) : DesignCsvValues(d, row))
+            t += "," + cell;
+        t += "\r\n";
+    }
+    t.append(csv, start, std::string::npos);
+    return t;
+}
+
+// The capacities at the deepest step listed in the tables, for the screen.
+void PrintSummary(const Project& p, const std::string& exportText, const std::vector<std::string>& design)
+{
+    const StepRange steps = SummarySteps(p);
+    const int tipStep = steps.empty() ? 0 : steps.last;
     std::printf("%s pile, %s inch, analysis from %s ft to %s ft\n", p.PileShape == 1 ? "Round" : "Square",
                 p.PileSizeText.c_str(), GeneralForm(p.PileTopDepth).c_str(),
                 GeneralForm(p.PileTipDepth).c_str());
@@ -103,6 +145,8 @@ void PrintSummary(const Project& p, const std::string& exportText)
                 GeneralForm((*a.friction)[tipStep]).c_str(), GeneralForm((*a.ultimate)[tipStep]).c_str());
         }
     }
+    for (const std::string& line : design)
+        std::printf("%s\n", line.c_str());
     std::printf("%s\n", exportText.c_str());
 }
 
@@ -126,32 +170,36 @@ int Run(const Options& o)
     Pipeline pipeline(p);
 
     // Open-file screen: title lines, units, "Open Data File".
-    const Message read = pipeline.Read(o.input, o.titleLines, static_cast<Integer>(o.units));
-    if (p.ReadError != False)
-        return Refuse(read.text);
+    if (const auto refused = ReadDataFile(pipeline, o))
+        return Refuse(*refused);
 
     // "Plot Cone Data": SI readings are converted before the project information.
     pipeline.ConvertSI();
 
-    // Project information, OK.
-    p.ProjectNumber = o.projectNumber;
-    p.Company = o.company;
-    p.ProjectTitle = o.title;
-    p.CPTStation = o.station;
-    p.StationOffset = o.offset;
-    if (!o.elevation || o.elevation->empty()) {
+    // Project information, OK. The screen comes pre-filled with what the data
+    // file carries; what the command line gives replaces it.
+    const auto typed = [&o](const char* option, std::string& field, const std::string& text) {
+        if (o.given.count(option) != 0)
+            field = text;
+    };
+    typed("--project-number", p.ProjectNumber, o.projectNumber);
+    typed("--company", p.Company, o.company);
+    typed("--title", p.ProjectTitle, o.title);
+    typed("--station", p.CPTStation, o.station);
+    typed("--offset", p.StationOffset, o.offset);
+    if (o.elevation && o.elevation->empty()) {
         p.GroundElevation = kNoElevation;
-    } else {
+    } else if (o.elevation) {
         const auto elevation = ToSingle(*o.elevation);
         if (!elevation)
             return Refuse(" Data Entry Error .. Please check your data ");
         p.GroundElevation = *elevation;
     }
-    p.StructNo = o.structNo;
-    p.Latitude = o.latitude;
-    p.Longitude = o.longitude;
-    p.ProjectDate = o.date;
-    p.CPTNo = o.cptNo;
+    typed("--struct-no", p.StructNo, o.structNo);
+    typed("--latitude", p.Latitude, o.latitude);
+    typed("--longitude", p.Longitude, o.longitude);
+    typed("--date", p.ProjectDate, o.date);
+    typed("--cpt-no", p.CPTNo, o.cptNo);
     p.Comments = o.comments ? *o.comments : p.FileHeader;
 
     // Millivolt readings: the conversion factors, "Continue".
@@ -190,6 +238,17 @@ int Run(const Options& o)
     const AnalysisCheck check = pipeline.Check(inputs);
     if (!check.ok)
         return Refuse(check.message.text);
+    std::optional<DesignBasis> designBasis;
+    if (o.designLoad) {
+        const DesignLoadCheck loadCheck = CheckDesignLoad(*o.designLoad, DesignMethodIds());
+        if (!loadCheck.ok)
+            return Refuse(loadCheck.message.text);
+        // On the screen an empty box means no load; a --load given empty is a
+        // load that is no number.
+        if (!loadCheck.basis)
+            return Refuse(kMsgDesignLoad);
+        designBasis = loadCheck.basis;
+    }
 
     OptionAnswers answers(o);
     DesignRunInputs run;
@@ -208,16 +267,32 @@ int Run(const Options& o)
         break;
     }
 
+    // Whether or not the load is reached, the run is complete: the lines say
+    // which methods fail.
+    std::optional<DesignDecision> decision;
+    if (designBasis)
+        decision = Decide(p, *designBasis);
+
     int status = kExitOk;
     if (!result.exported)
         status = Refuse(result.message ? result.message->text
                                        : std::string("Could not write to file: ") + p.OutputFileName);
-    if (o.csv && !WriteFileReplacing(*o.csv, CsvText(p, DefaultMethods())))
-        status = Refuse("Could not write to file: " + *o.csv);
+    if (o.csv) {
+        std::string csv = CsvText(p, DefaultMethods());
+        if (decision)
+            csv = WithDesignColumns(csv, *decision);
+        if (!WriteFileReplacing(*o.csv, csv))
+            status = Refuse("Could not write to file: " + *o.csv);
+    }
+    if (o.report && decision && !WriteFileReplacing(*o.report, DesignReportText(p, *decision)))
+        status = Refuse("Could not write to file: " + *o.report);
     if (result.exported)
-        PrintSummary(p, result.message ? result.message->text : std::string());
+        PrintSummary(p, result.message ? result.message->text : std::string(),
+                     decision ? DesignSummaryLines(*decision) : std::vector<std::string>());
     if (o.csv && status == kExitOk)
         std::printf("Step values were written to file: %s\n", o.csv->c_str());
+    if (o.report && status == kExitOk)
+        std::printf("The design report was written to file: %s\n", o.report->c_str());
     return status;
 }
 
@@ -250,6 +325,18 @@ int main(int argc, char** argv)
                                : "--csv and --output name the same file")
                   << "\nTry 'quarvex-batch --help' for more information.\n";
         return kExitUsage;
+    }
+    if (options->report) {
+        const std::string& report = *options->report;
+        const char* clash = SameFile(report, options->input) ? "the report would replace the data file"
+                            : SameFile(report, output)       ? "--report and --output name the same file"
+                            : options->csv && SameFile(report, *options->csv)
+                                ? "--report and --csv name the same file"
+                                : nullptr;
+        if (clash) {
+            std::cerr << "quarvex-batch: " << clash << "\nTry 'quarvex-batch --help' for more information.\n";
+            return kExitUsage;
+        }
     }
     try {
         return Run(*options);
