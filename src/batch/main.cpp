@@ -156,10 +156,12 @@ bool SameFile(const std::string& a, const std::string& b)
     std::error_code ec;
     if (std::filesystem::equivalent(a, b, ec))
         return true;
-    const auto ca = std::filesystem::weakly_canonical(a, ec);
+    // A relative name of a file not yet made is resolved against the current
+    // folder only when made absolute first ("./a.dat" and "a.dat" otherwise differ).
+    const auto ca = std::filesystem::weakly_canonical(std::filesystem::absolute(a, ec), ec);
     if (ec)
         return false;
-    const auto cb = std::filesystem::weakly_canonical(b, ec);
+    const auto cb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, ec), ec);
     return !ec && ca == cb;
 }
 
