@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6charts6 libqt6opengl6-dev
   libgl-dev libglx-dev libopengl-dev fontconfig fonts-dejavu-core
-  cmake ninja-build g++ clang-format libgtest-dev libgmock-dev libbenchmark-dev
+  cmake ninja-build g++ clang-format clang-tidy libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth poppler-utils locales
 )
 

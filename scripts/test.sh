@@ -24,6 +24,15 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== clang-tidy: bug-finding checks over the core"
+if command -v clang-tidy >/dev/null; then
+  git ls-files 'src/project/*.cpp' 'src/input/*.cpp' 'src/input/formats/*.cpp' 'src/classification/*.cpp' \
+    'src/design/*.cpp' 'src/results/*.cpp' 'src/screenlogic/*.cpp' 'src/pipeline/*.cpp' 'src/batch/*.cpp' |
+    xargs -P"$jobs" -n4 clang-tidy -p build --quiet 2> >(grep -v ' warnings generated\.$' >&2)
+else
+  echo "clang-tidy is not installed (scripts/install-deps.sh installs it); skipping this check"
+fi
+
 echo "== thread sanitizer build: two projects computed at once"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARVEX_TSAN=ON -DQUARVEX_BUILD_UI=OFF \
   -DQUARVEX_BUILD_BENCH=OFF >/dev/null

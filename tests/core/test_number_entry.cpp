@@ -81,7 +81,8 @@ TEST(NumberEntry, EveryStartOfANumberIsKept)
             for (const char* c : pieces)
                 for (const char* d : pieces) {
                     const std::string text = std::string(a) + b + c + d;
-                    if (IsNumeric(text))
+                    if (IsNumeric(text)) {
                         EXPECT_TRUE(CanBecomeNumeric(text)) << '"' << text << '"';
+                    }
                 }
 }

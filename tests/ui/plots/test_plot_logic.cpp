@@ -58,8 +58,9 @@ TEST(DepthLimitChoices, AbsurdDepthsGiveWholeNumbersWithoutOverflow)
             EXPECT_EQ(ToDouble(t), step * k) << t;
         }
         // The last depth itself comes after the six steps when they fall short.
-        if (choices.size() == 8)
+        if (choices.size() == 8) {
             EXPECT_EQ(ToSingle(choices[7]), last);
+        }
     }
 }
 
