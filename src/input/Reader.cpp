@@ -196,8 +196,6 @@ Message ReadConeData(Project& p)
         const auto sleeve = ToSingle(pieces[2]);
         if (!depth || !tip || !sleeve)
             return fail(kGenericError);
-        if (static_cast<int>(readings.size()) == kMaxReadings)
-            return fail(kGenericError);
         readings.push_back({*depth, *tip, *sleeve});
     }
 
@@ -208,12 +206,13 @@ Message ReadConeData(Project& p)
         return Failure(kGenericError, p.NumTitleLines + 1);
     }
 
+    GrowReadings(p, static_cast<int>(readings.size()));
     for (int k = 1; k <= static_cast<int>(readings.size()); ++k) {
         p.DepthData[k] = readings[k - 1][0];
         p.TipData[k] = readings[k - 1][1];
         p.SleeveData[k] = readings[k - 1][2];
     }
-    p.NumReadings = static_cast<Integer>(readings.size());
+    p.NumReadings = static_cast<Long>(readings.size());
     p.ReadingsConverted = false;
     p.FileHeader = header;
     p.ReadError = False;

@@ -22,11 +22,12 @@ struct SoundingInfo {
     std::string X;             // coordinates as text: their datum is the file's business
     std::string Y;             //
     std::optional<double> GroundLevelM;
-    std::string Format; // the Name() of the reader that read it: "GEF", "AGS4", "Table"
+    std::string Format; // the Name() of the reader that read it: "GEF", "AGS4", "Table", "Plain"
 };
 
 struct Sounding {
-    // kUnitsSI (m, MPa) or kUnitsEnglish (ft, tsf); never millivolts.
+    // kUnitsSI (m, MPa) or kUnitsEnglish (ft, tsf) from a self-describing file;
+    // the plain format's is the user's choice, millivolts included.
     Integer UnitSystem = kUnitsSI;
     std::vector<Single> Depth;
     std::vector<Single> Tip;
@@ -35,6 +36,9 @@ struct Sounding {
     // Readings left out because the file marks a value as void or missing, so a
     // report can say the count instead of the user finding gaps in a plot.
     std::int32_t DroppedReadings = 0;
+    // The plain format's non-empty title lines, each ending in CR LF, kept as the
+    // open-file screen keeps them; other formats have none.
+    std::optional<std::string> TitleLines;
 };
 
 struct ReadOutcome {

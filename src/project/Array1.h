@@ -26,6 +26,13 @@ public:
     // Reallocates with elements 1..count, all zero; old contents are discarded.
     void Redim(int count) { data_.assign(count > 0 ? static_cast<std::size_t>(count) : 0U, T{}); }
     void Clear() { data_.clear(); }
+    // Makes room for elements 1..count, keeping the values held; added elements
+    // are zero. Never shrinks.
+    void Grow(int count)
+    {
+        if (count > size())
+            data_.resize(static_cast<std::size_t>(count), T{});
+    }
 
     int size() const { return static_cast<int>(data_.size()); }
     bool empty() const { return data_.empty(); }
@@ -84,6 +91,7 @@ public:
 private:
     using Array1<T>::Redim;
     using Array1<T>::Clear;
+    using Array1<T>::Grow;
 };
 
 } // namespace quarvex

@@ -39,6 +39,12 @@ void ResetOpenFileDefaults(Project& p)
     p.DepthAxisMode = 1;
 }
 
+void GrowReadings(Project& p, int count)
+{
+    for (ReadingArray* a : {&p.DepthData, &p.TipData, &p.SleeveData, &p.RatioData, &p.ElevData})
+        a->Grow(count);
+}
+
 Integer NextFreeFileNumber(Project& p)
 {
     // Files are opened and closed within one operation here, so the number is only

@@ -21,6 +21,9 @@ using Single = float;
 inline constexpr Integer True = -1;
 inline constexpr Integer False = 0;
 
+// The readings have no upper count. A project starts with room for this many
+// (the plain format's old limit), so that code filling a fresh project by hand
+// keeps working, and grows when a longer sounding is read.
 inline constexpr int kMaxReadings = 4000;
 inline constexpr int kMaxLayers = 15;
 inline constexpr Single kNoElevation = -99999.0F;
@@ -29,6 +32,15 @@ inline constexpr Single kNoElevation = -99999.0F;
 inline constexpr Integer kUnitsMillivolts = 0;
 inline constexpr Integer kUnitsEnglish = 1;
 inline constexpr Integer kUnitsSI = 2;
+
+// A reading array: elements 1..kMaxReadings, zero, until a longer sounding makes
+// it grow. It keeps the name of the fixed array it once was, which the cone
+// plot still spells; new code names it ReadingArray.
+template <> class FixedArray1<Single, kMaxReadings> : public Array1<Single> {
+public:
+    FixedArray1() : Array1<Single>(kMaxReadings) {}
+};
+using ReadingArray = FixedArray1<Single, kMaxReadings>;
 
 // The design arrays and corrected copies of a method beyond the built-in ones.
 struct MethodStore {
@@ -48,13 +60,16 @@ struct Project {
     Integer FileNumbersHandedOut = 0;
 
     // 2. Readings
-    FixedArray1<Single, kMaxReadings> DepthData;
-    FixedArray1<Single, kMaxReadings> TipData;
-    FixedArray1<Single, kMaxReadings> SleeveData;
-    Integer NumReadings = 0;
+    // Elements beyond NumReadings are left over from an earlier, longer file.
+    ReadingArray DepthData;
+    ReadingArray TipData;
+    ReadingArray SleeveData;
+    // A Long: a sounding logged every few millimetres holds more readings than
+    // an Integer counts.
+    Long NumReadings = 0;
     // Friction ratio per reading; capped values hold exactly 20.
-    FixedArray1<Single, kMaxReadings> RatioData;
-    FixedArray1<Single, kMaxReadings> ElevData;
+    ReadingArray RatioData;
+    ReadingArray ElevData;
 
     // 3. Unit system
     Integer UnitSystem = 0;
@@ -150,6 +165,9 @@ void ReleaseHistoryLists(Project& p);
 void InitHeader(Project& p);
 // The values the open-file screen sets each time it loads.
 void ResetOpenFileDefaults(Project& p);
+
+// Makes room for `count` readings in every reading array; values held stay.
+void GrowReadings(Project& p, int count);
 
 // A free file handle number, as the file-number bookkeeping of the screens expects.
 Integer NextFreeFileNumber(Project& p);

@@ -123,10 +123,12 @@ TEST(Reader, FailedReadLeavesThePreviousDataSetWhole)
     ASSERT_EQ(p.NumReadings, 3);
     const std::string header = p.FileHeader;
 
-    // A longer file that fails late would have overwritten the first readings.
+    // A longer file that fails late would have overwritten the first readings
+    // (and here made the arrays grow).
     std::string data;
-    for (int k = 1; k <= 4001; ++k)
+    for (int k = 1; k <= 4000; ++k)
         data += std::to_string(k) + ",99,0.9\r\n";
+    data += "4001,x,0.9\r\n";
     TempFile tooLong(Titles(1) + data);
     const Message m = Read(p, tooLong.path(), 1);
     EXPECT_EQ(m.text, "Could not read data from file. Please Check line Number 4002");
@@ -140,17 +142,28 @@ TEST(Reader, FailedReadLeavesThePreviousDataSetWhole)
     EXPECT_EQ(p.DepthData[4], 0.0F);
 }
 
-TEST(Reader, AtMost4000ReadingsFit)
+// The reading arrays grow with the file: the old limit of 4000 and a count
+// beyond what an Integer holds are read whole, then a short file after them.
+TEST(Reader, ReadsFilesOfAnyLength)
 {
-    std::string data;
-    for (int k = 1; k <= 4000; ++k)
-        data += std::to_string(k * 0.02) + " 50 0.5\n";
-    TempFile f(data);
     Project p;
-    Read(p, f.path(), 0);
-    EXPECT_EQ(p.ReadError, False);
-    EXPECT_EQ(p.NumReadings, 4000);
-    EXPECT_EQ(p.DepthData[4000], 80.0F);
+    for (const int n : {4000, 4001, 40000, 2}) {
+        SCOPED_TRACE(n);
+        std::string data;
+        for (int k = 1; k <= n; ++k)
+            data += std::to_string(k) + " 50 " + (k == n ? "0.75" : "0.5") + "\n";
+        TempFile f(Titles(3) + data);
+        const Message m = Read(p, f.path(), 3);
+        ASSERT_EQ(p.ReadError, False) << m.text;
+        EXPECT_EQ(p.NumReadings, n);
+        EXPECT_NE(m.text.find(" Total Number of Lines = " + std::to_string(n)), std::string::npos) << m.text;
+        EXPECT_EQ(p.DepthData[n], static_cast<float>(n));
+        EXPECT_EQ(p.SleeveData[n], 0.75F);
+        EXPECT_EQ(p.TipData[1], 50.0F);
+        // Cleaning writes the ratio and elevation of every reading.
+        EXPECT_GE(p.RatioData.size(), n);
+        EXPECT_GE(p.ElevData.size(), n);
+    }
 }
 
 TEST(Reader, ShorterSecondFileLeavesOldTailUnused)

@@ -2,6 +2,7 @@
 
 #include "input/formats/AgsReader.h"
 #include "input/formats/GefReader.h"
+#include "input/formats/PlainReader.h"
 #include "input/formats/TableReader.h"
 #include "input/formats/TextScan.h"
 
@@ -16,10 +17,11 @@ std::span<const SoundingReader* const> SoundingReaders()
     static const formats::GefReader gef;
     static const formats::AgsReader ags;
     static const formats::TableReader table;
+    static const formats::PlainReader plain;
     // The heading-row reader comes last of the self-describing formats: its
-    // recognition is a guess, theirs is a signature. A catch-all reader (the plain
-    // format) belongs after it.
-    static const std::array<const SoundingReader*, 3> readers = {&gef, &ags, &table};
+    // recognition is a guess, theirs is a signature. The plain reader takes
+    // every file, so it is asked last.
+    static const std::array<const SoundingReader*, 4> readers = {&gef, &ags, &table, &plain};
     return readers;
 }
 
@@ -39,21 +41,24 @@ const SoundingReader* FindReader(std::string_view key)
     return nullptr;
 }
 
+const SoundingReader* ChooseReaderForFile(const std::string& path)
+{
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return nullptr;
+    std::string head(kSniffBytes, '\0');
+    head.resize(std::fread(head.data(), 1, head.size(), f));
+    std::fclose(f);
+    return ChooseReader(head);
+}
+
 ReadOutcome ReadSoundingFile(const std::string& path, std::string_view format, const ReadOptions& options)
 {
     const SoundingReader* reader = nullptr;
     if (formats::EqualsNoCase(format, "auto")) {
-        std::FILE* f = std::fopen(path.c_str(), "rb");
-        if (!f)
-            return {{}, formats::FileError(path, "the file cannot be opened or read")};
-        std::string head(kSniffBytes, '\0');
-        head.resize(std::fread(head.data(), 1, head.size(), f));
-        std::fclose(f);
-        reader = ChooseReader(head);
+        reader = ChooseReaderForFile(path);
         if (!reader)
-            return {{},
-                    formats::FileError(path, "not a format Quarvex recognises by its content "
-                                             "(GEF, AGS4 or a heading row naming depth, qc and fs)")};
+            return {{}, formats::FileError(path, "the file cannot be opened or read")};
     } else {
         reader = FindReader(format);
         if (!reader) {
