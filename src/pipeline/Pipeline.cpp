@@ -1,24 +1,46 @@
 #include "pipeline/Pipeline.h"
 
 #include "classification/Classification.h"
+#include "design/OutputFile.h"
 #include "design/TipOptions.h"
 #include "input/Reader.h"
 #include "project/Units.h"
+#include "results/CsvExport.h"
 #include "screenlogic/SoilLayerEntry.h"
 
 namespace quarvex {
 
 Message Pipeline::Read(const std::string& path, int titleLines, Integer unitSystem)
 {
-    ResetOpenFileDefaults(p_);
+    OpenFileDefaults();
     p_.NumTitleLines = static_cast<Integer>(titleLines);
     p_.UnitSystem = unitSystem;
+    ChooseFile(path);
+    const Message report = ReadChosenFile();
+    if (p_.ReadError == False)
+        ClearProjectInformation();
+    return report;
+}
+
+void Pipeline::OpenFileDefaults()
+{
+    ResetOpenFileDefaults(p_);
+}
+
+void Pipeline::ChooseFile(const std::string& path)
+{
     p_.DataFileName = path;
     p_.DataFileNum = NextFreeFileNumber(p_);
-    const Message report = LoadConeFile(p_);
-    if (p_.ReadError == False)
-        InitHeader(p_);
-    return report;
+}
+
+Message Pipeline::ReadChosenFile()
+{
+    return LoadConeFile(p_);
+}
+
+void Pipeline::ClearProjectInformation()
+{
+    InitHeader(p_);
 }
 
 void Pipeline::ConvertSI()
@@ -27,13 +49,26 @@ void Pipeline::ConvertSI()
         ConvertReadingsSI(p_);
 }
 
+void Pipeline::AcceptProjectInformation()
+{
+    if (p_.UnitSystem == kUnitsSI)
+        ConvertStepsSI(p_);
+}
+
+FactorCheck Pipeline::ConvertMillivoltFactors(const std::string& tipText, const std::string& sleeveText)
+{
+    FactorCheck factors = CheckConeFactors(FilterFactorText(tipText), FilterFactorText(sleeveText));
+    if (factors.ok)
+        ConvertMillivolts(p_, factors.tipFactor, factors.sleeveFactor);
+    return factors;
+}
+
 std::optional<Message> Pipeline::ConvertMillivoltReadings(const std::string& tipText,
                                                           const std::string& sleeveText)
 {
-    const FactorCheck factors = CheckConeFactors(FilterFactorText(tipText), FilterFactorText(sleeveText));
+    const FactorCheck factors = ConvertMillivoltFactors(tipText, sleeveText);
     if (!factors.ok)
         return factors.message;
-    ConvertMillivolts(p_, factors.tipFactor, factors.sleeveFactor);
     return std::nullopt;
 }
 
@@ -68,6 +103,23 @@ AnalysisCheck Pipeline::Check(const AnalysisInputs& in)
 DesignRunResult Pipeline::Design(const DesignRunInputs& in, DesignQuestions& questions)
 {
     return RunDesign(p_, in, questions, methods_);
+}
+
+bool Pipeline::CsvCorrected() const
+{
+    return CorrectionsInForce(p_, methods_);
+}
+
+std::string Pipeline::CsvFileName() const
+{
+    return CsvCorrected() ? kCorrectedCsvFileName : kCsvFileName;
+}
+
+Message Pipeline::ExportCsv(const std::string& path) const
+{
+    if (!WriteFileReplacing(path, CsvText(p_, methods_, CsvCorrected())))
+        return CriticalMessage(kMsgWriteFailed + path);
+    return InfoMessage(kMsgCsvWritten + path, kExportCaption);
 }
 
 std::optional<std::string> EnterLayerBottoms(Project& p, const std::vector<std::string>& bottoms)

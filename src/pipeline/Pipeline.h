@@ -9,6 +9,7 @@
 #include "input/Cleaning.h"
 #include "project/Message.h"
 #include "project/Project.h"
+#include "project/Units.h"
 #include "screenlogic/PileChecks.h"
 
 #include <optional>
@@ -16,6 +17,10 @@
 #include <vector>
 
 namespace quarvex {
+
+inline constexpr const char* kCsvFileName = "Output.csv";
+inline constexpr const char* kCorrectedCsvFileName = "Output-corrected.csv";
+inline constexpr const char* kMsgCsvWritten = "Step values were written to file: ";
 
 class Pipeline {
 public:
@@ -28,9 +33,24 @@ public:
     // The reader's report (or its refusal, with ReadError set).
     Message Read(const std::string& path, int titleLines, Integer unitSystem);
 
+    // Read's parts, for the open-file screen, which sets the title lines and
+    // units from its controls and clears the project information whether or
+    // not the file could be read.
+    void OpenFileDefaults();
+    // The chosen file becomes current, also when it is only to be viewed.
+    void ChooseFile(const std::string& path);
+    Message ReadChosenFile();
+    void ClearProjectInformation();
+
     // "Plot Cone Data": SI readings are converted to feet and tsf.
     void ConvertSI();
-    // Millivolt readings with the factor boxes' texts, as typed; the refusal if any.
+    // The project information's OK: a step table still in SI units follows the
+    // readings into feet and tsf.
+    void AcceptProjectInformation();
+    // Millivolt readings with the factor boxes' texts, as typed: the check of
+    // "Continue" (a refusal names the box to go back to); converted when it passed.
+    FactorCheck ConvertMillivoltFactors(const std::string& tipText, const std::string& sleeveText);
+    // The same, reduced to the refusal if any.
     std::optional<Message> ConvertMillivoltReadings(const std::string& tipText,
                                                     const std::string& sleeveText);
 
@@ -47,6 +67,16 @@ public:
     // through the questions, as the layer screen would take them.
     AnalysisCheck Check(const AnalysisInputs& in);
     DesignRunResult Design(const DesignRunInputs& in, DesignQuestions& questions);
+
+    // The results as CSV: the corrected capacities exactly when corrections are
+    // in force for the results held (their headings then start with "Corr"),
+    // otherwise the design values, as the batch command's --csv writes them.
+    bool CsvCorrected() const;
+    // The name offered for the export; it says which values the file holds.
+    std::string CsvFileName() const;
+    // Writes the CSV to path (replacing a file only when complete) and returns
+    // what to tell the user.
+    Message ExportCsv(const std::string& path) const;
 
 private:
     Project& p_;

@@ -4,6 +4,25 @@
 
 namespace quarvex {
 
+namespace {
+
+// The next scripted answer; nothing (cancelled) when none is left. The name is
+// taken out as a plain QString: copying the optional itself draws a false
+// "may be used uninitialized" from GCC 12 at -O3.
+std::optional<QString> TakeFront(std::deque<std::optional<QString>>& queue)
+{
+    if (queue.empty())
+        return std::nullopt;
+    const bool cancelled = !queue.front().has_value();
+    QString name = cancelled ? QString() : std::move(*queue.front());
+    queue.pop_front();
+    if (cancelled)
+        return std::nullopt;
+    return name;
+}
+
+} // namespace
+
 MsgAnswer FakeDialogs::ShowMessage(QWidget*, const Message& message)
 {
     messages.push_back(message);
@@ -21,21 +40,13 @@ MsgAnswer FakeDialogs::ShowMessage(QWidget*, const Message& message)
 std::optional<QString> FakeDialogs::OpenFile(QWidget*, const OpenFileRequest& request)
 {
     openRequests.push_back(request);
-    if (openResults.empty())
-        return std::nullopt;
-    auto r = openResults.front();
-    openResults.pop_front();
-    return r;
+    return TakeFront(openResults);
 }
 
 std::optional<QString> FakeDialogs::SaveFile(QWidget*, const SaveFileRequest& request)
 {
     saveRequests.push_back(request);
-    if (saveResults.empty())
-        return std::nullopt;
-    auto r = saveResults.front();
-    saveResults.pop_front();
-    return r;
+    return TakeFront(saveResults);
 }
 
 bool FakeDialogs::Print(QWidget*, const std::function<void(QPrinter&)>& paint)

@@ -81,7 +81,7 @@ private:
 };
 
 FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), p_(project), dialogs_(dialogs)
+    : QWidget(parent, Qt::Window), p_(project), pipeline_(project), dialogs_(dialogs)
 {
     setObjectName("FrmPileDesign");
     setWindowTitle("Velmare Pile Design by Cone Penetration Test [Kemrow-CPT]");
@@ -229,7 +229,6 @@ FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent
     SizeToScreen(this, 0.8, 0.9);
     combType_->addItem("Driven Concrete Pile");
     combType_->setCurrentIndex(0);
-    p_.PileType = 9;
     combType_->setEnabled(false);
     combShape_->setEnabled(true);
     combShape_->addItem("Square");
@@ -238,13 +237,10 @@ FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent
     OnShape(0);
     combSection_->setEnabled(true);
     FillSizes(0);
-    p_.PileSize = 14.0F / 12;
-    coneTop_ = ConeTopDepth(p_);
-    coneMax_ = ConeMaxDepth(p_);
-    lblTop_->setText(QString::fromStdString(GeneralForm(coneTop_) + " (ft) "));
-    lblMax_->setText(QString::fromStdString(GeneralForm(coneMax_) + " (ft)"));
-    p_.PileTopDepth = coneTop_;
-    p_.PileTipDepth = coneMax_;
+    // The project's side of the load: pile type, shape, size, depths, output file.
+    pipeline_.LoadDesignScreen(0, kDefaultOutputFileName);
+    lblTop_->setText(QString::fromStdString(GeneralForm(ConeTop()) + " (ft) "));
+    lblMax_->setText(QString::fromStdString(GeneralForm(ConeMax()) + " (ft)"));
     optAutoLayers_->setText("Automatic Layer Selection");
     optManLayers_->setText("Manual Layer Selection");
     optFileDefault_->setText("Use Default File Name [output.dat] for Output ");
@@ -255,13 +251,11 @@ FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent
     optFileDefault_->setChecked(true);
     txtTop_->setEnabled(false);
     txtTip_->setEnabled(false);
-    p_.OutputFileName = kDefaultOutputFileName;
-    p_.OutputFileNum = NextFreeFileNumber(p_);
 
     // Events.
     connect(combShape_, &QComboBox::activated, this, &FrmPileDesign::OnShape);
     connect(optTopDefault_, &QRadioButton::clicked, this, [this] {
-        p_.PileTopDepth = coneTop_;
+        p_.PileTopDepth = ConeTop();
         txtTop_->clear();
         txtTop_->setEnabled(false);
     });
@@ -270,7 +264,7 @@ FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent
         txtTop_->setFocus();
     });
     connect(optMaxDepth_, &QRadioButton::clicked, this, [this] {
-        p_.PileTipDepth = coneMax_;
+        p_.PileTipDepth = ConeMax();
         txtTip_->clear();
         txtTip_->setEnabled(false);
     });
@@ -339,7 +333,7 @@ void FrmPileDesign::OnTopText(const QString& text)
         txtTop_->setText(QString::fromStdString(kept));
         return;
     }
-    p_.PileTopDepth = DepthBoxValue(kept, coneTop_);
+    p_.PileTopDepth = DepthBoxValue(kept, ConeTop());
 }
 
 void FrmPileDesign::OnTipText(const QString& text)
@@ -349,7 +343,7 @@ void FrmPileDesign::OnTipText(const QString& text)
         txtTip_->setText(QString::fromStdString(kept));
         return;
     }
-    p_.PileTipDepth = DepthBoxValue(kept, coneMax_);
+    p_.PileTipDepth = DepthBoxValue(kept, ConeMax());
 }
 
 void FrmPileDesign::OnFileSelect()
@@ -373,7 +367,7 @@ void FrmPileDesign::Analysis()
     in.topText = txtTop_->text().toStdString();
     in.tipSelect = optDepth_->isChecked();
     in.tipText = txtTip_->text().toStdString();
-    const AnalysisCheck check = CheckAnalysisInputs(p_, in, coneTop_, coneMax_);
+    const AnalysisCheck check = pipeline_.Check(in);
     if (!check.ok) {
         ShowMessage(dialogs_, this, check.message);
         auto box = [this](DesignBox b) -> QWidget* {
@@ -398,10 +392,10 @@ void FrmPileDesign::Analysis()
             focus->setFocus();
         return;
     }
-    RunDesignCommand();
+    StartDesignRun();
 }
 
-void FrmPileDesign::RunDesignCommand()
+void FrmPileDesign::StartDesignRun()
 {
     DesignRunInputs in;
     in.manualLayers = optManLayers_->isChecked();
@@ -413,7 +407,7 @@ void FrmPileDesign::RunDesignCommand()
     {
         const BusyCursor busy;
         try {
-            result = RunDesign(p_, in, questions);
+            result = pipeline_.Design(in, questions);
         } catch (const std::exception&) {
             result.outcome = DesignOutcome::Failed;
             result.message = CriticalMessage(kMsgAnalysisError);

@@ -4,6 +4,7 @@
 // runs the input checks and then the design run, answering its questions with
 // the soil layer and tip option screens; the results open when it completes.
 
+#include "pipeline/Pipeline.h"
 #include "project/Project.h"
 #include "ui/shell/Dialogs.h"
 
@@ -29,8 +30,8 @@ public:
 
     // The method boxes as values: 0 unchecked, 1 checked, 2 checked and greyed.
     std::array<int, 4> MethodValues() const { return methodValue_; }
-    Single ConeTop() const { return coneTop_; }
-    Single ConeMax() const { return coneMax_; }
+    Single ConeTop() const { return pipeline_.ConeTop(); }
+    Single ConeMax() const { return pipeline_.ConeMax(); }
 
     // Called with each modal screen of the run just before it waits (tests
     // answer the screens through it).
@@ -56,12 +57,11 @@ private:
     void OnTopText(const QString& text);
     void OnTipText(const QString& text);
     void OnFileSelect();
-    void RunDesignCommand();
+    void StartDesignRun();
 
     Project& p_;
+    Pipeline pipeline_;
     Dialogs& dialogs_;
-    Single coneTop_ = 0;
-    Single coneMax_ = 0;
     std::array<int, 4> methodValue_{1, 1, 1, 1};
     QString chosenFile_;
     std::function<void(QDialog&)> modalHook_;

@@ -1,5 +1,6 @@
 #include "ui/design/FrmPlotResults.h"
 
+#include "pipeline/Pipeline.h"
 #include "project/NumberText.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/charts/PageLayout.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,6 +24,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -113,6 +116,9 @@ FrmPlotResults::FrmPlotResults(Project& project, Dialogs& dialogs, MethodSource 
     connect(key("Correction Factor", "Correction", ""), &QAction::triggered, this,
             &FrmPlotResults::correctionRequested);
     connect(key("Print", "Print", ""), &QAction::triggered, this, &FrmPlotResults::PrintGraphs);
+    QAction* exportCsv = key("Export CSV", "ExportCsv", "Export the step values to a CSV file");
+    exportCsv->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    connect(exportCsv, &QAction::triggered, this, &FrmPlotResults::ExportCsv);
     connect(key("Exit", "Exit", "Exit"), &QAction::triggered, this, &FrmPlotResults::exitRequested);
 
     auto* central = new QWidget(this);
@@ -499,6 +505,26 @@ void FrmPlotResults::PrintGraphs()
         if (page.Active())
             PaintPage(page);
     });
+}
+
+void FrmPlotResults::ExportCsv()
+{
+    const Pipeline pipeline(p_);
+    SaveFileRequest request;
+    request.title = "Export CSV";
+    request.filters = QStringList{"CSV Files (*.csv)", "All Files (*.*)"};
+    // Beside the output file of the run, so that the two stay together.
+    request.startDir = QFileInfo(QString::fromStdString(p_.OutputFileName)).absolutePath();
+    request.fileName = QString::fromStdString(pipeline.CsvFileName());
+    const auto name = dialogs_.SaveFile(this, request);
+    if (!name || name->isEmpty())
+        return;
+    Message done;
+    {
+        const BusyCursor busy;
+        done = pipeline.ExportCsv(name->toStdString());
+    }
+    ShowMessage(dialogs_, this, done);
 }
 
 } // namespace quarvex

@@ -48,6 +48,9 @@ public slots:
     void PlotCapacity(int optionIndex);
     void ToggleDepthElevation();
     void PrintGraphs();
+    // Asks for a file name and writes every step's values there as CSV: the
+    // corrected capacities while corrections are in force.
+    void ExportCsv();
 
 signals:
     void backRequested();

@@ -1,6 +1,6 @@
 #include "ui/plots/FrmPlotConeData.h"
 
-#include "input/Cleaning.h"
+#include "pipeline/Pipeline.h"
 #include "screenlogic/PlotLogic.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/plots/PlotScreenParts.h"
@@ -99,7 +99,7 @@ void FrmPlotConeData::Load()
         Show(dialogs_, this, NoReadingsMessage());
         return;
     }
-    const ConeMaxima maxima = CleanReadings(p_);
+    const ConeMaxima maxima = Pipeline(p_).Clean();
     maxTip_ = maxima.MaxTip;
     maxSleeve_ = maxima.MaxSleeve;
     maxRatio_ = maxima.MaxRatio;

@@ -1,6 +1,6 @@
 #include "ui/plots/FrmPlotSoil.h"
 
-#include "classification/Classification.h"
+#include "pipeline/Pipeline.h"
 #include "screenlogic/PlotLogic.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/plots/PlotScreenParts.h"
@@ -76,7 +76,7 @@ void FrmPlotSoil::Load()
     setWindowTitle(QString::fromStdString(PlotCaption(p_)));
     SettleAxisMode(p_);
     BusyCursor busy;
-    if (const auto refusal = BuildStepTable(p_)) {
+    if (const auto refusal = Pipeline(p_).BuildSteps()) {
         // No step table to show or to design on: say why and go back.
         refused_ = true;
         Show(dialogs_, this, *refusal);

@@ -26,6 +26,7 @@ struct SaveFileRequest {
     QString title;
     QStringList filters;
     QString startDir;
+    QString fileName; // the name offered in startDir; none when empty
     bool confirmOverwrite = true;
 };
 

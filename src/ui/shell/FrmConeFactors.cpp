@@ -1,5 +1,6 @@
 #include "ui/shell/FrmConeFactors.h"
 
+#include "pipeline/Pipeline.h"
 #include "project/Units.h"
 #include "screenlogic/NumberEntry.h"
 
@@ -95,14 +96,13 @@ void FrmConeFactors::FilterBoxes()
 
 void FrmConeFactors::accept()
 {
-    const FactorCheck check =
-        CheckConeFactors(txtFactor_[0]->text().toStdString(), txtFactor_[1]->text().toStdString());
+    const FactorCheck check = Pipeline(project_).ConvertMillivoltFactors(txtFactor_[0]->text().toStdString(),
+                                                                         txtFactor_[1]->text().toStdString());
     if (!check.ok) {
         dialogs_.ShowMessage(this, check.message);
         txtFactor_[check.focusBox]->setFocus();
         return;
     }
-    ConvertMillivolts(project_, check.tipFactor, check.sleeveFactor);
     QDialog::accept();
 }
 

@@ -68,7 +68,7 @@ FrmOpenFile::FrmOpenFile(Project& project, Dialogs& dialogs, QWidget* parent)
     ClickFocusedButtonOnEnter(this);
 
     // The values this screen sets each time it loads.
-    ResetOpenFileDefaults(project_);
+    Pipeline(project_).OpenFileDefaults();
 }
 
 void FrmOpenFile::BuildToolbar()

@@ -1,5 +1,6 @@
 #include "ui/shell/Navigator.h"
 
+#include "pipeline/Pipeline.h"
 #include "project/Units.h"
 #include "screenlogic/ViewerText.h"
 #include "ui/design/FrmCorrection.h"
@@ -223,8 +224,7 @@ void Navigator::PlotConeData()
 {
     if (openFile_ != nullptr)
         openFile_->UseReadFileForPlot();
-    if (project_.UnitSystem == kUnitsSI)
-        ConvertReadingsSI(project_);
+    Pipeline(project_).ConvertSI();
     titlesOrigin_ = TitlesOrigin::PlotButton;
     ShowTitles(true);
 }
@@ -253,8 +253,7 @@ void Navigator::TitlesAccepted()
         OpenConePlot();
         return;
     }
-    if (project_.UnitSystem == kUnitsSI)
-        ConvertStepsSI(project_);
+    Pipeline(project_).AcceptProjectInformation();
     AfterTitlesFromPlotButton(true);
 }
 

@@ -1,7 +1,5 @@
 #include "ui/shell/OpenFileFlow.h"
 
-#include "input/Reader.h"
-
 #include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -28,7 +26,7 @@ OpenOutcome OpenFileFlow::OpenDataFile(QWidget* parent)
 {
     openMode_ = kOpenModeRead;
     const OpenOutcome outcome = OpenFileMenu(parent);
-    InitHeader(project_);
+    pipeline_.ClearProjectInformation();
     return outcome;
 }
 
@@ -44,7 +42,7 @@ OpenOutcome OpenFileFlow::OpenDroppedFile(QWidget* parent, const QString& path)
 {
     openMode_ = kOpenModeRead;
     const OpenOutcome outcome = UseFile(parent, path);
-    InitHeader(project_);
+    pipeline_.ClearProjectInformation();
     return outcome;
 }
 
@@ -58,14 +56,13 @@ OpenOutcome OpenFileFlow::UseFile(QWidget* parent, const QString& path)
 {
     // Later dialogs start where the user found this file.
     startDir_ = QFileInfo(path).absolutePath();
-    project_.DataFileName = path.toStdString();
-    project_.DataFileNum = NextFreeFileNumber(project_);
+    pipeline_.ChooseFile(path.toStdString());
 
     if (openMode_ == kOpenModeView)
         return OpenOutcome::ChosenToView;
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const Message report = LoadConeFile(project_);
+    const Message report = pipeline_.ReadChosenFile();
     QGuiApplication::restoreOverrideCursor();
     dialogs_.ShowMessage(parent, report);
 

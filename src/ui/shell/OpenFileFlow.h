@@ -3,6 +3,7 @@
 // or reading, reading it, and whether "Plot Cone Data" may be used afterwards.
 // The screen owns one of these; tests drive it with scripted dialogs.
 
+#include "pipeline/Pipeline.h"
 #include "project/Project.h"
 #include "ui/shell/Dialogs.h"
 
@@ -31,7 +32,10 @@ OpenFileRequest DataFileRequest(const QString& startDir);
 
 class OpenFileFlow {
 public:
-    OpenFileFlow(Project& project, Dialogs& dialogs) : project_(project), dialogs_(dialogs) {}
+    OpenFileFlow(Project& project, Dialogs& dialogs)
+        : project_(project), pipeline_(project), dialogs_(dialogs)
+    {
+    }
 
     void SetStartDir(const QString& dir) { startDir_ = dir; }
     int OpenMode() const { return openMode_; }
@@ -54,6 +58,7 @@ private:
     OpenOutcome UseFile(QWidget* parent, const QString& path);
 
     Project& project_;
+    Pipeline pipeline_;
     Dialogs& dialogs_;
     QString startDir_;
     int openMode_ = kOpenModeNone;

@@ -129,6 +129,8 @@ std::optional<QString> QtDialogs::SaveFile(QWidget* parent, const SaveFileReques
         dialog->setNameFilters(filters);
         dialog->selectNameFilter(filters.first());
     }
+    if (!request.fileName.isEmpty())
+        dialog->selectFile(request.fileName);
     return ChosenFile(dialog);
 }
 

@@ -1,8 +1,8 @@
 #include "DesignFixtures.h"
 
-#include "classification/Classification.h"
-#include "input/Cleaning.h"
-#include "input/Reader.h"
+#include "pipeline/Pipeline.h"
+
+#include <QProcess>
 
 #include <fstream>
 #include <sstream>
@@ -18,17 +18,12 @@ Project DesignReadyProjectAt(const std::string& path, int titleLines)
 {
     Project p;
     CreateHistoryLists(p);
-    ResetOpenFileDefaults(p);
-    p.NumTitleLines = static_cast<Integer>(titleLines);
-    p.UnitSystem = kUnitsEnglish;
-    p.DataFileName = path;
-    p.DataFileNum = NextFreeFileNumber(p);
-    LoadConeFile(p);
+    Pipeline pipeline(p);
+    pipeline.Read(path, titleLines, kUnitsEnglish);
     if (p.ReadError != False) {
         p.NumSteps = 0;
         return p;
     }
-    InitHeader(p);
     p.ProjectNumber = "PN-4711";
     p.Company = "Ostrin Lab";
     p.ProjectTitle = "Bridge over Bayou Teche";
@@ -40,8 +35,8 @@ Project DesignReadyProjectAt(const std::string& path, int titleLines)
     p.Latitude = "37.77";
     p.Longitude = "-122.28";
     p.Comments = p.FileHeader;
-    CleanReadings(p);
-    if (BuildStepTable(p))
+    pipeline.Clean();
+    if (pipeline.BuildSteps())
         p.NumSteps = 0;
     return p;
 }
@@ -77,5 +72,35 @@ std::string ReadWholeFile(const QString& path)
     s << in.rdbuf();
     return s.str();
 }
+
+#ifdef QUARVEX_BATCH
+QStringList BatchProjectArgs(const Project& project)
+{
+    return {QString::fromStdString(project.DataFileName),
+            QString("--title-lines=%1").arg(project.NumTitleLines),
+            "--units=ft-tsf",
+            "--project-number=" + QString::fromStdString(project.ProjectNumber),
+            "--company=" + QString::fromStdString(project.Company),
+            "--title=" + QString::fromStdString(project.ProjectTitle),
+            "--station=" + QString::fromStdString(project.CPTStation),
+            "--offset=" + QString::fromStdString(project.StationOffset),
+            "--struct-no=" + QString::fromStdString(project.StructNo),
+            "--latitude=" + QString::fromStdString(project.Latitude),
+            "--longitude=" + QString::fromStdString(project.Longitude),
+            "--date=" + QString::fromStdString(project.ProjectDate),
+            "--cpt-no=" + QString::fromStdString(project.CPTNo)};
+}
+
+std::string RunBatch(const QStringList& args)
+{
+    QProcess batch;
+    batch.start(QUARVEX_BATCH, args);
+    if (!batch.waitForFinished(60000))
+        return "batch did not finish";
+    if (batch.exitCode() != 0)
+        return batch.readAllStandardError().toStdString();
+    return {};
+}
+#endif
 
 } // namespace quarvex::testing

@@ -5,6 +5,7 @@
 #include "project/Project.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <string>
@@ -24,6 +25,13 @@ Project DesignReadyProjectAt(const std::string& path, int titleLines);
 Project SmallStepTable(int steps);
 
 std::string ReadWholeFile(const QString& path);
+
+#ifdef QUARVEX_BATCH
+// quarvex-batch options for the data file and project information of a project.
+QStringList BatchProjectArgs(const Project& project);
+// Runs quarvex-batch; empty when it succeeded, its error text otherwise.
+std::string RunBatch(const QStringList& args);
+#endif
 
 template <class T> T* Find(QWidget& root, const QString& name)
 {

@@ -348,35 +348,6 @@ TEST_F(PileDesignTest, RefusedOutputOpensNoResults)
 }
 
 #ifdef QUARVEX_BATCH
-// quarvex-batch options for the data file and project information of a project.
-QStringList BatchProjectArgs(const Project& project)
-{
-    return {QString::fromStdString(project.DataFileName),
-            QString("--title-lines=%1").arg(project.NumTitleLines),
-            "--units=ft-tsf",
-            "--project-number=" + QString::fromStdString(project.ProjectNumber),
-            "--company=" + QString::fromStdString(project.Company),
-            "--title=" + QString::fromStdString(project.ProjectTitle),
-            "--station=" + QString::fromStdString(project.CPTStation),
-            "--offset=" + QString::fromStdString(project.StationOffset),
-            "--struct-no=" + QString::fromStdString(project.StructNo),
-            "--latitude=" + QString::fromStdString(project.Latitude),
-            "--longitude=" + QString::fromStdString(project.Longitude),
-            "--date=" + QString::fromStdString(project.ProjectDate),
-            "--cpt-no=" + QString::fromStdString(project.CPTNo)};
-}
-
-std::string RunBatch(const QStringList& args)
-{
-    QProcess batch;
-    batch.start(QUARVEX_BATCH, args);
-    if (!batch.waitForFinished(60000))
-        return "batch did not finish";
-    if (batch.exitCode() != 0)
-        return batch.readAllStandardError().toStdString();
-    return {};
-}
-
 // The run from the screen writes the same file as quarvex-batch given the same
 // choices.
 TEST_F(PileDesignTest, SameOutputAsBatch)

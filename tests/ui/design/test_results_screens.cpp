@@ -4,6 +4,7 @@
 
 #include "design/DesignRun.h"
 #include "results/Corrections.h"
+#include "results/CsvExport.h"
 #include "screenlogic/PileChecks.h"
 #include "ui/FakeDialogs.h"
 #include "ui/charts/DepthChart.h"
@@ -16,6 +17,8 @@
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -27,6 +30,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 
 using namespace quarvex;
 using namespace quarvex::testing;
@@ -410,3 +416,111 @@ TEST_F(ResultsTest, CorrectionTable)
     c->close();
     EXPECT_EQ(p.CorrectionState, kNoCorrection);
 }
+
+// "Export CSV" offers a name beside the run's output file and writes the design
+// values, or the corrected ones exactly while corrections are in force (their
+// headings and the offered name say so); Cancel after a correction drops it.
+TEST_F(ResultsTest, ExportCsvWritesTheValuesInForce)
+{
+    FrmPlotResults results(p, dialogs);
+    QAction* action = Key(results, "ExportCsv");
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text(), "Export CSV");
+    EXPECT_FALSE(action->icon().isNull());
+
+    auto correct = [&](const char* endFactor, bool submit) {
+        FrmCorrection c(p, dialogs);
+        auto* end = Find<QLineEdit>(c, "EndText");
+        end->clear();
+        QTest::keyClicks(end, endFactor);
+        Find<QPushButton>(c, submit ? "Command2" : "Command1")->click();
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> before;
+        bool corrected;
+    } cases[] = {
+        {"design", [] {}, false},
+        {"whole-depth", [&] { correct("2", true); }, true},
+        {"cancelled", [&] { correct("3", false); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.before();
+        dialogs.messages.clear();
+        dialogs.saveRequests.clear();
+        const QString file = dir.filePath(QString("%1.csv").arg(c.name));
+        dialogs.saveResults = {file};
+        action->trigger();
+
+        ASSERT_EQ(dialogs.saveRequests.size(), 1U);
+        const SaveFileRequest& asked = dialogs.saveRequests[0];
+        EXPECT_EQ(asked.title, "Export CSV");
+        EXPECT_EQ(asked.startDir, QDir(dir.path()).absolutePath());
+        EXPECT_EQ(asked.fileName, c.corrected ? "Output-corrected.csv" : "Output.csv");
+        ASSERT_EQ(dialogs.messages.size(), 1U);
+        EXPECT_EQ(dialogs.messages[0], InfoMessage("Step values were written to file: " + file.toStdString(),
+                                                   " Data Export to Text File"));
+
+        const std::string written = ReadWholeFile(file);
+        EXPECT_TRUE(written == CsvText(p, DefaultMethods(), c.corrected)) << written.substr(0, 200);
+        const std::string heading = written.substr(0, written.find('\n'));
+        EXPECT_EQ(heading.find(",Corr") != std::string::npos, c.corrected) << heading;
+        EXPECT_GT(std::count(written.begin(), written.end(), '\n'), p.NumSteps);
+    }
+    // The corrected file really holds other values than the design one.
+    auto rows = [&](const char* name) {
+        const std::string text = ReadWholeFile(dir.filePath(name));
+        return text.substr(text.find('\n'));
+    };
+    EXPECT_NE(rows("whole-depth.csv"), rows("design.csv"));
+    EXPECT_EQ(rows("cancelled.csv"), rows("design.csv"));
+}
+
+// Cancelling the dialog writes nothing and says nothing; a folder that does not
+// exist is reported and nothing is left behind.
+TEST_F(ResultsTest, ExportCsvCancelledOrRefused)
+{
+    FrmPlotResults results(p, dialogs);
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+    dialogs.saveResults = {std::nullopt};
+    Key(results, "ExportCsv")->trigger();
+    EXPECT_EQ(dialogs.saveRequests.size(), 1U);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before);
+
+    const std::string missing = dir.filePath("no-such-folder/values.csv").toStdString();
+    dialogs.saveResults = {QString::fromStdString(missing)};
+    Key(results, "ExportCsv")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0], CriticalMessage("Could not write to file: " + missing));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("no-such-folder")));
+}
+
+#ifdef QUARVEX_BATCH
+// The desktop's design export is the batch command's --csv file for the same run.
+TEST_F(ResultsTest, ExportCsvIsTheBatchCsv)
+{
+    FrmPlotResults results(p, dialogs);
+    const QString screenFile = dir.filePath("screen.csv");
+    dialogs.saveResults = {screenFile};
+    Key(results, "ExportCsv")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+
+    const QString batchFile = dir.filePath("batch.csv");
+    QStringList args = BatchProjectArgs(p);
+    args << "--shape=square"
+         << "--size=14"
+         << "--top=10"
+         << "--tip=60"
+         << "--tip-option=1"
+         << "--output=" + dir.filePath("batch.dat") << "--csv=" + batchFile;
+    ASSERT_EQ(RunBatch(args), "");
+    const std::string fromScreen = ReadWholeFile(screenFile);
+    ASSERT_GT(fromScreen.size(), 1000U);
+    EXPECT_TRUE(fromScreen == ReadWholeFile(batchFile)) << "the two CSV files differ";
+    // The same run: the output files agree as well.
+    EXPECT_TRUE(ReadWholeFile(QString::fromStdString(p.OutputFileName)) ==
+                ReadWholeFile(dir.filePath("batch.dat")));
+}
+#endif

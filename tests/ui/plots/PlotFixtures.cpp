@@ -1,6 +1,6 @@
 #include "PlotFixtures.h"
 
-#include "input/Reader.h"
+#include "pipeline/Pipeline.h"
 #include "project/Units.h"
 
 namespace quarvex::testing {
@@ -9,18 +9,13 @@ Project LoadSample(const std::string& fileName, int titleLines, bool si)
 {
     Project p;
     CreateHistoryLists(p);
-    ResetOpenFileDefaults(p);
-    p.NumTitleLines = static_cast<Integer>(titleLines);
-    p.UnitSystem = si ? kUnitsSI : kUnitsEnglish;
-    p.DataFileName = std::string(QUARVEX_FIELD_DIR) + "/" + fileName;
-    LoadConeFile(p);
-    InitHeader(p);
+    Pipeline pipeline(p);
+    pipeline.Read(std::string(QUARVEX_FIELD_DIR) + "/" + fileName, titleLines, si ? kUnitsSI : kUnitsEnglish);
     if (p.ReadError == True) {
         p.NumReadings = 0;
         return p;
     }
-    if (si)
-        ConvertReadingsSI(p);
+    pipeline.ConvertSI();
     return p;
 }
 
