@@ -27,6 +27,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <cstdio>
 
@@ -182,6 +183,9 @@ int main(int argc, char** argv)
     Shot(*correction, "results_correction.png");
     correction->findChild<QPushButton*>("Command2")->click();
     Shot(*results, "results_corrected.png");
+    // The toolbar alone: its commands, "Export CSV" among them.
+    results->findChild<QToolBar*>("Toolbar1")->grab().save(outDir + "/results_toolbar.png");
+    std::printf("saved results_toolbar.png\n");
 
     dialogs.pdfPath = QDir(outDir).filePath("results_print.pdf");
     Trigger(*results, "Print");
