@@ -5,7 +5,7 @@
 // correction. Closing the window by its frame counts as "Cancel".
 
 #include "project/Project.h"
-#include "results/Corrections.h"
+#include "screenlogic/CorrectionForm.h"
 #include "ui/shell/Dialogs.h"
 
 #include <QWidget>

@@ -1,4 +1,5 @@
 #include "results/Corrections.h"
+#include "screenlogic/CorrectionForm.h"
 
 #include <gtest/gtest.h>
 
