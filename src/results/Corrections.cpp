@@ -43,6 +43,15 @@ void CopyAt(const Array1<Single>& from, Array1<Single>& to, int i)
 
 } // namespace
 
+void DiscardCorrections(Project& p, const MethodTable& table)
+{
+    for (const MethodEntry& m : table) {
+        const MethodArrays c = m.corrected(p);
+        for (Array1<Single>* a : {c.endBearing, c.friction, c.ultimate})
+            a->Clear();
+    }
+}
+
 std::string RangeHistoryItem(const CorrectionRange& r)
 {
     return ShortestForm(r.from) + "|" + ShortestForm(r.to) + "|" + ShortestForm(r.endBearingFactor) + "|" +

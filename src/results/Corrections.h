@@ -32,6 +32,10 @@ struct CorrectionRange {
 void ApplyCorrections(Project& p, const std::vector<CorrectionRange>& ranges);
 void ApplyCorrections(Project& p, const std::vector<CorrectionRange>& ranges, const MethodTable& table);
 
+// Empties the corrected copies of every method: corrections made for earlier
+// results do not belong to new ones.
+void DiscardCorrections(Project& p, const MethodTable& table = DefaultMethods());
+
 // The HistList8 item of a row: from|to|end bearing factor|friction factor.
 std::string RangeHistoryItem(const CorrectionRange& r);
 

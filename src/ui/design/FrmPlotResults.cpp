@@ -2,6 +2,7 @@
 
 #include "pipeline/Pipeline.h"
 #include "project/NumberText.h"
+#include "results/Corrections.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/charts/PageLayout.h"
 #include "ui/design/DesignScreenParts.h"
@@ -193,12 +194,7 @@ FrmPlotResults::FrmPlotResults(Project& project, Dialogs& dialogs, MethodSource 
     p_.FrictionFactor = 1.0F;
     p_.CapacityMode = 0;
     p_.CorrectionState = 0;
-    // Corrections made for earlier results do not belong to these.
-    for (Array1<Single>* a :
-         {&p_.CorrLcpcEndBearing, &p_.CorrLcpcFriction, &p_.CorrLcpcUltimate, &p_.CorrSchmEndBearing,
-          &p_.CorrSchmFriction, &p_.CorrSchmUltimate, &p_.CorrDeRuiterEndBearing, &p_.CorrDeRuiterFriction,
-          &p_.CorrDeRuiterUltimate, &p_.CorrAvgEndBearing, &p_.CorrAvgFriction, &p_.CorrAvgUltimate})
-        a->Clear();
+    DiscardCorrections(p_);
     SizeToScreen(this, 0.9, 0.9);
     setWindowTitle(QString::fromStdString(WindowCaption(p_)));
     SettleAxisMode(p_);
