@@ -4,6 +4,8 @@
 #include "design/OutputFile.h"
 #include "design/TipOptions.h"
 #include "input/Reader.h"
+#include "input/SoundingProject.h"
+#include "pipeline/SoundingRead.h"
 #include "project/Units.h"
 #include "results/CsvExport.h"
 #include "screenlogic/SoilLayerEntry.h"
@@ -41,6 +43,12 @@ Message Pipeline::ReadChosenFile()
 void Pipeline::ClearProjectInformation()
 {
     InitHeader(p_);
+}
+
+Message Pipeline::UseSounding(const Sounding& s)
+{
+    ApplySounding(p_, s);
+    return SoundingReport(p_.DataFileName, s);
 }
 
 void Pipeline::ConvertSI()

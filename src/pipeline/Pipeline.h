@@ -7,6 +7,7 @@
 #include "design/DesignRun.h"
 #include "design/Methods.h"
 #include "input/Cleaning.h"
+#include "input/Sounding.h"
 #include "project/Message.h"
 #include "project/Project.h"
 #include "project/Units.h"
@@ -41,6 +42,10 @@ public:
     void ChooseFile(const std::string& path);
     Message ReadChosenFile();
     void ClearProjectInformation();
+    // A sounding of a self-describing file (see SoundingRead.h) read from the
+    // chosen file: its readings, units and project information go into the
+    // project. The report to show.
+    Message UseSounding(const Sounding& s);
 
     // "Plot Cone Data": SI readings are converted to feet and tsf.
     void ConvertSI();
