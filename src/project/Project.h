@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace quarvex {
 
@@ -134,6 +135,13 @@ struct Project {
     Integer NumExtSteps = 0;
     Array1<Single> ExtStepDepth;
     Array1<Single> ExtStepTip;
+    // The design load of the last "Analysis" (0: none, the run stops at the
+    // ultimate capacities) and its basis, read by the results screen: 0 allowable
+    // (FS), 1 factored (phi); a factor per method in the method table's order.
+    Single DesignLoad = 0;
+    Integer DesignBasisKind = 0;
+    std::vector<Single> DesignFactors;
+    Single DesignLoadFactor = 1;
 
     // 10. Capacity results (tons)
     Array1<Single> LcpcEndBearing, LcpcFriction, LcpcUltimate;

@@ -4,8 +4,10 @@
 #include "design/OutputFile.h"
 #include "design/TipOptions.h"
 #include "project/NumberText.h"
+#include "screenlogic/DesignView.h"
 #include "screenlogic/NumberEntry.h"
 #include "screenlogic/PileChecks.h"
+#include "ui/design/DesignLoadGroup.h"
 #include "ui/design/DesignScreenParts.h"
 #include "ui/design/FrmSoilLayers.h"
 #include "ui/design/FrmTipOptions.h"
@@ -173,6 +175,9 @@ FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent
     l3->addWidget(optFileDefault_);
     l3->addWidget(optFileSelect_);
 
+    // An empty load leaves the run as it always was.
+    designLoad_ = new DesignLoadGroup(pipeline_.methods(), this);
+
     // Commands.
     auto* exitButton = new QPushButton("Exit", this);
     exitButton->setObjectName("cmdExit");
@@ -207,6 +212,7 @@ FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent
     auto* right = new QVBoxLayout;
     right->addWidget(frame1);
     right->addWidget(frame4);
+    right->addWidget(designLoad_);
     right->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addStretch(1);
@@ -239,6 +245,7 @@ FrmPileDesign::FrmPileDesign(Project& project, Dialogs& dialogs, QWidget* parent
     FillSizes(0);
     // The project's side of the load: pile type, shape, size, depths, output file.
     pipeline_.LoadDesignScreen(0, kDefaultOutputFileName);
+    KeepDesignBasis(p_, std::nullopt);
     lblTop_->setText(QString::fromStdString(GeneralForm(ConeTop()) + " (ft) "));
     lblMax_->setText(QString::fromStdString(GeneralForm(ConeMax()) + " (ft)"));
     optAutoLayers_->setText("Automatic Layer Selection");
@@ -392,6 +399,16 @@ void FrmPileDesign::Analysis()
             focus->setFocus();
         return;
     }
+    // The load is checked only once the pile is accepted, as its boxes come last.
+    const DesignLoadCheck load =
+        CheckDesignLoad(designLoad_->Texts(), DesignMethodIdsOf(pipeline_.methods()));
+    if (!load.ok) {
+        ShowMessage(dialogs_, this, load.message);
+        if (QWidget* focus = designLoad_->Box(load.focus, load.factorIndex))
+            focus->setFocus();
+        return;
+    }
+    KeepDesignBasis(p_, load.basis);
     StartDesignRun();
 }
 

@@ -23,6 +23,8 @@ class QRadioButton;
 
 namespace quarvex {
 
+class DesignLoadGroup;
+
 class FrmPileDesign : public QWidget {
     Q_OBJECT
 public:
@@ -83,6 +85,7 @@ private:
     QRadioButton* optFileDefault_ = nullptr;
     QRadioButton* optFileSelect_ = nullptr;
     QPushButton* cmdDesign_ = nullptr;
+    DesignLoadGroup* designLoad_ = nullptr;
 };
 
 } // namespace quarvex
