@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -219,6 +220,22 @@ QWidget* FrmOpenFile::BuildCentre()
     middle->addLayout(buttons);
     middle->addStretch(1);
     outer->addLayout(middle);
+
+    // What a self-describing file brings instead of the choices above, and the
+    // soundings of a file that holds several.
+    lblFormat_ = MakeLabel(QStringLiteral("LblFormat"), QString(), centre);
+    lblFormat_->setAlignment(Qt::AlignCenter);
+    lblFormat_->setWordWrap(true);
+    lblFormat_->setFont(controlsFont);
+    lblFormat_->setStyleSheet(QStringLiteral("color: #12306a;"));
+    outer->addWidget(lblFormat_);
+    lstSoundings_ = new QListWidget(centre);
+    lstSoundings_->setObjectName(QStringLiteral("LstSoundings"));
+    lstSoundings_->setFont(controlsFont);
+    lstSoundings_->setMaximumHeight(120);
+    lstSoundings_->setMaximumWidth(360);
+    lstSoundings_->setVisible(false);
+    outer->addWidget(lstSoundings_, 0, Qt::AlignHCenter);
     outer->addStretch(2);
 
     auto* label4 = MakeLabel(QStringLiteral("Label4"), QStringLiteral("Disclaimer:"), centre);
@@ -239,16 +256,18 @@ QWidget* FrmOpenFile::BuildCentre()
     QWidget::setTabOrder(cmdOpenFile_, cmdPlot_);
 
     connect(combTitleLines_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { project_.NumTitleLines = static_cast<Integer>(index); });
+            [this](int index) { flow_.ChooseTitleLines(index); });
     for (int i = 0; i < 3; ++i) {
         connect(optUnits_[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                project_.UnitSystem = static_cast<Integer>(i);
+                flow_.ChooseUnits(static_cast<Integer>(i));
         });
     }
     connect(cmdViewFile_, &QPushButton::clicked, this, [this] { After(flow_.ViewDataFile(this)); });
     connect(cmdOpenFile_, &QPushButton::clicked, this, [this] { After(flow_.OpenDataFile(this)); });
     connect(cmdPlot_, &QPushButton::clicked, this, &FrmOpenFile::plotRequested);
+    connect(lstSoundings_, &QListWidget::itemClicked, this, &FrmOpenFile::SoundingChosen);
+    connect(lstSoundings_, &QListWidget::itemActivated, this, &FrmOpenFile::SoundingChosen);
     return centre;
 }
 
@@ -262,8 +281,27 @@ void FrmOpenFile::OpenGivenFile(const QString& path)
     After(flow_.OpenDroppedFile(this, path));
 }
 
+void FrmOpenFile::SoundingChosen(QListWidgetItem* item)
+{
+    if (item != nullptr)
+        After(flow_.ChooseSounding(this, lstSoundings_->row(item)));
+}
+
 void FrmOpenFile::After(OpenOutcome outcome)
 {
+    if (outcome == OpenOutcome::Offered) {
+        lstSoundings_->clear();
+        for (const std::string& name : flow_.SoundingChoices())
+            lstSoundings_->addItem(QString::fromStdString(name));
+        lstSoundings_->setVisible(true);
+        lstSoundings_->setFocus();
+    } else if (outcome == OpenOutcome::ReadFailed ||
+               (outcome == OpenOutcome::ReadOk && flow_.SoundingChoices().empty())) {
+        lstSoundings_->clear();
+        lstSoundings_->setVisible(false);
+    }
+    if (outcome != OpenOutcome::Cancelled && outcome != OpenOutcome::ChosenToView)
+        lblFormat_->setText(QString::fromStdString(flow_.FormatNote()));
     cmdPlot_->setEnabled(flow_.PlotEnabled());
     if (outcome == OpenOutcome::ReadOk)
         cmdPlot_->setFocus();

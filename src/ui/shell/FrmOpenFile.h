@@ -9,6 +9,9 @@
 #include <QMainWindow>
 
 class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
 class QMimeData;
 class QPushButton;
 class QRadioButton;
@@ -44,6 +47,7 @@ private:
     void BuildToolbar();
     QWidget* BuildCentre();
     void After(OpenOutcome outcome);
+    void SoundingChosen(QListWidgetItem* item);
 
     Project& project_;
     OpenFileFlow flow_;
@@ -52,6 +56,8 @@ private:
     QPushButton* cmdViewFile_ = nullptr;
     QPushButton* cmdOpenFile_ = nullptr;
     QPushButton* cmdPlot_ = nullptr;
+    QLabel* lblFormat_ = nullptr;
+    QListWidget* lstSoundings_ = nullptr;
 };
 
 // The local file a drag carries, or empty when it carries none.

@@ -222,8 +222,13 @@ void Navigator::ShowAbout()
 
 void Navigator::PlotConeData()
 {
-    if (openFile_ != nullptr)
+    if (openFile_ != nullptr) {
         openFile_->UseReadFileForPlot();
+        // A hidden project information screen shows what was typed before; the
+        // information a file carries is newer, so the screen loads it afresh.
+        if (openFile_->Flow().InformationFromFile())
+            Discard(titles_);
+    }
     Pipeline(project_).ConvertSI();
     titlesOrigin_ = TitlesOrigin::PlotButton;
     ShowTitles(true);

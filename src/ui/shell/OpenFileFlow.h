@@ -4,10 +4,14 @@
 // The screen owns one of these; tests drive it with scripted dialogs.
 
 #include "pipeline/Pipeline.h"
+#include "pipeline/SoundingRead.h"
 #include "project/Project.h"
 #include "ui/shell/Dialogs.h"
 
 #include <QString>
+
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -25,6 +29,7 @@ enum class OpenOutcome {
     ChosenToView, // DataFileName is the file to view; the caller opens the viewer
     ReadOk,       // the readings are in; the report was shown
     ReadFailed,   // the reader's message was shown
+    Offered,      // the file holds several soundings: SoundingChoices() lists them
 };
 
 // The open dialog: its filters, the first selected, starting in startDir.
@@ -54,8 +59,28 @@ public:
     // A file dropped on the screen is read as if chosen through "Open Data File".
     OpenOutcome OpenDroppedFile(QWidget* parent, const QString& path);
 
+    // The title lines and units chosen on the screen. They are the plain
+    // format's: while a self-describing file's readings are held, a choice is
+    // kept for the next plain file and the file's units stay in force.
+    void ChooseTitleLines(int count);
+    void ChooseUnits(Integer unitSystem);
+
+    // The soundings offered after a file with several was read, in file order.
+    std::vector<std::string> SoundingChoices() const;
+    // Reads the offered sounding at `index` (0-based) into the project.
+    OpenOutcome ChooseSounding(QWidget* parent, int index);
+    // What the screen says about the file read: empty for a plain file.
+    const std::string& FormatNote() const { return formatNote_; }
+    // Whether the project information held was filled from the file read last.
+    bool InformationFromFile() const { return informationFromFile_; }
+
 private:
     OpenOutcome UseFile(QWidget* parent, const QString& path);
+    OpenOutcome ReadPlain(QWidget* parent);
+    OpenOutcome TakeSounding(QWidget* parent, const Sounding& s);
+    // After "Open Data File" or a drop: the project information read from a
+    // file stays, any other is cleared.
+    void ClearInformationUnlessFromFile(OpenOutcome outcome);
 
     Project& project_;
     Pipeline pipeline_;
@@ -65,6 +90,13 @@ private:
     bool plotEnabled_ = false;
     // The file whose readings are held.
     std::string readFile_;
+    // Set while the readings held came from a self-describing file: the unit
+    // choice then waits in chosenUnits_ for the next plain file.
+    bool unitsFromFile_ = false;
+    Integer chosenUnits_ = kUnitsEnglish;
+    bool informationFromFile_ = false;
+    std::string formatNote_;
+    SoundingFile offered_;
 };
 
 } // namespace quarvex

@@ -346,6 +346,57 @@ TEST_F(NavigatorTest, DroppedFileIsReadAndClearsTheProjectInformation)
     EXPECT_TRUE(OnOpenFile("CmdPlot")->isEnabled());
 }
 
+TEST_F(NavigatorTest, GefFileOpensTheProjectInformationFilledFromTheFile)
+{
+    const QString gef = QStringLiteral(QUARVEX_TEST_DATA_DIR "/formats/cpt_voids_kpa.gef");
+    // A project information screen left hidden by an earlier run ...
+    ReadFile(kEnglish);
+    Plot();
+    nav.Titles()->Field(kFieldProjectNumber)->setEditText(QStringLiteral("typed"));
+    TitlesOk();
+    nav.ConePlotNext();
+    nav.SoilPlotNext();
+    dialogs.openResults.push_back(gef);
+    nav.OtherData();
+    ASSERT_TRUE(OnOpenFile("CmdPlot")->isEnabled());
+    EXPECT_EQ(p.UnitSystem, kUnitsSI);
+
+    // ... gives way to the file's information, which OK keeps.
+    Plot();
+    ASSERT_NE(nav.Titles(), nullptr);
+    const auto field = [&](int i) { return nav.Titles()->Field(i)->currentText(); };
+    EXPECT_EQ(field(kFieldProjectNumber), QStringLiteral("2024-017"));
+    EXPECT_EQ(field(kFieldCompany), QStringLiteral("Example Sonderingen B.V."));
+    EXPECT_EQ(field(kFieldProjectTitle), QStringLiteral("Harbour quay, berth 4"));
+    EXPECT_EQ(field(kFieldCptNo), QStringLiteral("S-04"));
+    EXPECT_EQ(field(kFieldDate), QStringLiteral("04-09-2024"));
+    EXPECT_EQ(field(kFieldElevation), QStringLiteral("-0.2952756"));
+    EXPECT_EQ(field(kFieldLatitude), QStringLiteral("424838.97"));
+    EXPECT_EQ(field(kFieldLongitude), QStringLiteral("79578.38"));
+    // The readings were converted from m and MPa before the screen opened.
+    EXPECT_EQ(p.UnitSystem, kUnitsEnglish);
+    EXPECT_FLOAT_EQ(p.DepthData[1], 0.02F / 0.3048F);
+    TitlesOk();
+    EXPECT_EQ(p.CPTNo, "S-04");
+    EXPECT_FLOAT_EQ(p.GroundElevation, static_cast<float>(-0.09 / 0.3048));
+    EXPECT_NE(nav.ConePlot(), nullptr);
+}
+
+TEST_F(NavigatorTest, DroppedGefFileIsReadWithItsProjectInformation)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral(QUARVEX_TEST_DATA_DIR "/formats/cpt_voids_kpa.gef"))});
+    FrmOpenFile* screen = nav.OpenFileScreen();
+    screen->show();
+    const QPointF at(screen->width() / 2.0, screen->height() / 2.0);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(screen, &drop);
+    QTRY_COMPARE(dialogs.messages.size(), std::size_t{1});
+    EXPECT_EQ(dialogs.messages[0].text.rfind("GEF file: ", 0), 0U);
+    EXPECT_EQ(p.ProjectNumber, "2024-017");
+    EXPECT_TRUE(OnOpenFile("CmdPlot")->isEnabled());
+}
+
 TEST_F(NavigatorTest, BackToAScreenTheUserClosedEndsTheProgram)
 {
     ReadFile(kEnglish);

@@ -2,6 +2,8 @@
 // the project information fields and history lists, the open-file procedure.
 
 #include "core/TestFiles.h"
+#include "input/formats/Readers.h"
+#include "project/Units.h"
 #include "screenlogic/ProjectInfo.h"
 #include "screenlogic/ViewerText.h"
 #include "ui/FakeDialogs.h"
@@ -10,6 +12,9 @@
 #include "ui/shell/QtDialogs.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 namespace quarvex {
 namespace {
@@ -222,11 +227,15 @@ TEST_F(OpenFileFlowTest, DialogOffersTheDataFileFilters)
     flow.OpenDataFile(nullptr);
     ASSERT_EQ(dialogs.openRequests.size(), 1U);
     const OpenFileRequest& r = dialogs.openRequests[0];
-    EXPECT_EQ(r.filters, (QStringList{"All Files (*.*)", "ASCII Files (*.dat; *.txt; *.prn)"}));
+    // All files first and selected; the plain format's, then GEF, AGS4 and text exports.
+    EXPECT_EQ(r.filters,
+              (QStringList{"All Files (*.*)", "ASCII Files (*.dat; *.txt; *.prn)", "GEF Files (*.gef)",
+                           "AGS4 Files (*.ags)", "Text Files (*.csv; *.tsv; *.txt)"}));
     EXPECT_EQ(r.startDir, QStringLiteral("/somewhere/samples"));
     // Qt's dialogs match "*" for every file and need blanks between patterns.
     EXPECT_EQ(QtFileFilter(r.filters[0]), QStringLiteral("All Files (*)"));
     EXPECT_EQ(QtFileFilter(r.filters[1]), QStringLiteral("ASCII Files (*.dat *.txt *.prn)"));
+    EXPECT_EQ(QtFileFilter(r.filters[4]), QStringLiteral("Text Files (*.csv *.tsv *.txt)"));
 }
 
 TEST_F(OpenFileFlowTest, CancelledOpenChangesNothingButClearsTheProjectInformation)
@@ -334,6 +343,159 @@ TEST_F(OpenFileFlowTest, TitleLineCountIsTheOneSetWhenReading)
     ASSERT_EQ(flow.OpenDataFile(nullptr), OpenOutcome::ReadOk);
     EXPECT_EQ(p.NumReadings, 5);
     EXPECT_EQ(p.FileHeader, "title 1\r\ntitle 2\r\ntitle 3\r\n");
+}
+
+// ---------------------------------------------------------------- self-describing files
+
+std::string Fixture(const char* name)
+{
+    return std::string(QUARVEX_TEST_DATA_DIR "/formats/") + name;
+}
+
+TEST_F(OpenFileFlowTest, GefFileIsReadByContentWithItsUnitsAndProjectInformation)
+{
+    // Not named .gef: the content decides. The screen's choices are for plain files.
+    std::ifstream in(Fixture("cpt_voids_kpa.gef"), std::ios::binary);
+    TempFile gef(std::string(std::istreambuf_iterator<char>(in), {}), "S-04.txt");
+    dialogs.openResults = {QString::fromStdString(gef.path())};
+    FillHeader();
+    p.NumTitleLines = 3;
+    p.UnitSystem = kUnitsMillivolts;
+    ASSERT_EQ(flow.OpenDataFile(nullptr), OpenOutcome::ReadOk);
+    EXPECT_TRUE(flow.PlotEnabled());
+    EXPECT_EQ(p.ReadError, False);
+    EXPECT_EQ(p.UnitSystem, kUnitsSI);
+    ASSERT_EQ(p.NumReadings, 10); // 12 rows, one void qc and one void fs
+    EXPECT_EQ(p.DepthData[1], 0.02F);
+    EXPECT_EQ(p.TipData[1], 0.512F);
+    EXPECT_FLOAT_EQ(p.SleeveData[1], 0.0123F); // kPa in the file
+    EXPECT_EQ(p.DepthData[10], 0.24F);
+
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0].text, "GEF file: " + gef.path() +
+                                            "\r\n was successfully opened.\r\n Sounding: S-04\r\n"
+                                            " Readings: 10 (2 void left out)\r\n Depth: 0.02 to 0.24 m\r\n"
+                                            " Units: m, MPa (from the file)");
+    EXPECT_EQ(dialogs.messages[0].caption, " Data Import from Text File");
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Information);
+    EXPECT_NE(flow.FormatNote().find("GEF file: title lines and units do not apply"), std::string::npos);
+
+    // "Open Data File" keeps what the file carries for the project information screen.
+    EXPECT_TRUE(flow.InformationFromFile());
+    EXPECT_EQ(p.CPTNo, "S-04");
+    EXPECT_EQ(p.ProjectNumber, "2024-017");
+    EXPECT_EQ(p.ProjectTitle, "Harbour quay, berth 4");
+    EXPECT_EQ(p.Company, "Example Sonderingen B.V.");
+    EXPECT_EQ(p.ProjectDate, "04-09-2024");
+    EXPECT_FLOAT_EQ(p.GroundElevation, static_cast<float>(-0.09 / 0.3048));
+    EXPECT_EQ(p.Latitude, "424838.97");
+    EXPECT_EQ(p.Longitude, "79578.38");
+}
+
+TEST_F(OpenFileFlowTest, UnitChoiceWaitsForTheNextPlainFileWhileAFilesUnitsHold)
+{
+    TempFile plain(GoodFile(10, 3));
+    dialogs.openResults = {QString::fromStdString(Fixture("cpt_voids_kpa.gef")),
+                           QString::fromStdString(plain.path()), QString::fromStdString(plain.path())};
+    flow.ChooseUnits(kUnitsEnglish);
+    ASSERT_EQ(flow.OpenDataFile(nullptr), OpenOutcome::ReadOk);
+    ASSERT_EQ(p.UnitSystem, kUnitsSI);
+    // Clicking a unit option does not relabel the GEF readings ...
+    flow.ChooseUnits(kUnitsMillivolts);
+    EXPECT_EQ(p.UnitSystem, kUnitsSI);
+
+    // ... a plain file is then read in the units chosen, and nothing of the
+    // GEF file's information or note is left.
+    ASSERT_EQ(flow.OpenDataFile(nullptr), OpenOutcome::ReadOk);
+    EXPECT_EQ(p.UnitSystem, kUnitsMillivolts);
+    EXPECT_EQ(p.NumReadings, 3);
+    EXPECT_EQ(p.CPTNo, "");
+    EXPECT_EQ(p.GroundElevation, kNoElevation);
+    EXPECT_FALSE(flow.InformationFromFile());
+    EXPECT_TRUE(flow.FormatNote().empty());
+    EXPECT_EQ(dialogs.messages.back().text.rfind("Cone Data File: ", 0), 0U);
+
+    // Back to the choices following the project at once.
+    flow.ChooseUnits(kUnitsSI);
+    EXPECT_EQ(p.UnitSystem, kUnitsSI);
+}
+
+TEST_F(OpenFileFlowTest, SeveralSoundingsAreOfferedAndTheChosenOneIsRead)
+{
+    TempFile plain(GoodFile(10, 3));
+    TempFile other("something else\r\n", "other.txt");
+    const std::string ags = Fixture("site_two_locations.ags");
+    dialogs.openResults = {QString::fromStdString(plain.path()), QString::fromStdString(ags),
+                           QString::fromStdString(other.path())};
+    ASSERT_EQ(flow.OpenDataFile(nullptr), OpenOutcome::ReadOk);
+    FillHeader();
+
+    // Nothing is taken until the user chooses: the plain readings stay, unplotted.
+    EXPECT_EQ(flow.OpenDataFile(nullptr), OpenOutcome::Offered);
+    EXPECT_EQ(flow.SoundingChoices(), (std::vector<std::string>{"CPT01", "CPT02"}));
+    EXPECT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_FALSE(flow.PlotEnabled());
+    EXPECT_EQ(p.NumReadings, 3);
+    EXPECT_EQ(p.UnitSystem, kUnitsEnglish);
+    EXPECT_EQ(p.ProjectNumber, "");
+    EXPECT_EQ(flow.FormatNote(), "AGS4 file with 2 soundings: choose one from the list.");
+
+    // Viewing another file in between does not lose the file the choice is from.
+    ASSERT_EQ(flow.ViewDataFile(nullptr), OpenOutcome::ChosenToView);
+    EXPECT_EQ(flow.ChooseSounding(nullptr, 1), OpenOutcome::ReadOk);
+    EXPECT_EQ(p.DataFileName, ags);
+    EXPECT_EQ(p.NumReadings, 2);
+    EXPECT_EQ(p.CPTNo, "CPT02");
+    EXPECT_EQ(p.ProjectNumber, "P-1187");
+    EXPECT_FLOAT_EQ(p.GroundElevation, static_cast<float>(-1.10 / 0.3048));
+    EXPECT_TRUE(flow.PlotEnabled());
+    ASSERT_EQ(dialogs.messages.size(), 2U);
+    EXPECT_NE(dialogs.messages[1].text.find(" Sounding: CPT02\r\n Readings: 2\r\n Depth: 0.10 to 0.12 m"),
+              std::string::npos)
+        << dialogs.messages[1].text;
+
+    // The list stays: another choice replaces the readings; its pushes are joined.
+    EXPECT_EQ(flow.SoundingChoices().size(), 2U);
+    EXPECT_EQ(flow.ChooseSounding(nullptr, 0), OpenOutcome::ReadOk);
+    EXPECT_EQ(p.CPTNo, "CPT01");
+    ASSERT_EQ(p.NumReadings, 5);
+    EXPECT_EQ(p.DepthData[1], 0.0F);
+    EXPECT_EQ(p.DepthData[5], 6.02F);
+    EXPECT_EQ(flow.ChooseSounding(nullptr, 2), OpenOutcome::Cancelled);
+    EXPECT_EQ(p.CPTNo, "CPT01");
+}
+
+TEST_F(OpenFileFlowTest, BadFileShowsTheReadersMessageAndKeepsTheReadingsHeld)
+{
+    TempFile noColumns("#GEFID= 1, 1, 0\r\n#COLUMN= 2\r\n#EOH=\r\n1.0 2.0\r\n", "broken.gef");
+    TempFile badAgs("\"GROUP\",\"PROJ\"\r\n\"HEADING\",\"PROJ_ID\"\r\n", "broken.ags");
+    dialogs.openResults = {QString::fromStdString(Fixture("cpt_voids_kpa.gef")),
+                           QString::fromStdString(noColumns.path()), QString::fromStdString(badAgs.path())};
+    ASSERT_EQ(flow.OpenDataFile(nullptr), OpenOutcome::ReadOk);
+    const std::vector<float> held(p.DepthData.begin(), p.DepthData.begin() + p.NumReadings);
+
+    for (const TempFile* bad : {&noColumns, &badAgs}) {
+        const std::string error = ReadSoundingFile(bad->path()).Error;
+        ASSERT_FALSE(error.empty());
+        EXPECT_EQ(flow.OpenDataFile(nullptr), OpenOutcome::ReadFailed);
+        EXPECT_EQ(dialogs.messages.back(), PlainMessage(error));
+        EXPECT_NE(error.find(bad->path()), std::string::npos) << error;
+        EXPECT_FALSE(flow.PlotEnabled());
+        EXPECT_EQ(p.ReadError, True);
+        EXPECT_EQ(std::vector<float>(p.DepthData.begin(), p.DepthData.begin() + p.NumReadings), held);
+        EXPECT_EQ(p.UnitSystem, kUnitsSI);
+        EXPECT_EQ(p.CPTNo, "");
+    }
+}
+
+TEST_F(OpenFileFlowTest, DroppedGefFileKeepsItsProjectInformation)
+{
+    FillHeader();
+    ASSERT_EQ(flow.OpenDroppedFile(nullptr, QString::fromStdString(Fixture("cpt_voids_kpa.gef"))),
+              OpenOutcome::ReadOk);
+    EXPECT_TRUE(dialogs.openRequests.empty());
+    EXPECT_EQ(p.ProjectNumber, "2024-017");
+    EXPECT_EQ(p.NumReadings, 10);
 }
 
 // Data-file bytes shown on the screens and handed back unchanged.

@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -220,6 +221,50 @@ TEST(FrmOpenFile, AcceptsADroppedLocalFileOnly)
     data.setUrls(
         {QUrl::fromLocalFile(QStringLiteral(QUARVEX_BUNDLED_SAMPLES_DIR)), QUrl::fromLocalFile(sample)});
     EXPECT_EQ(DroppedFilePath(&data), sample);
+}
+
+TEST(FrmOpenFile, SeveralSoundingsAreListedAndClickingOneReadsIt)
+{
+    Project p;
+    FakeDialogs dialogs;
+    FrmOpenFile screen(p, dialogs);
+    screen.show();
+    auto* list = Find<QListWidget>(&screen, "LstSoundings");
+    auto* note = Find<QLabel>(&screen, "LblFormat");
+    auto* plot = Find<QPushButton>(&screen, "CmdPlot");
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(note->text().isEmpty());
+
+    dialogs.openResults = {QStringLiteral(QUARVEX_TEST_DATA_DIR "/formats/site_two_locations.ags"),
+                           QStringLiteral(QUARVEX_BUNDLED_SAMPLES_DIR "/english_ft-tsf_comma.txt")};
+    QTest::mouseClick(Find<QPushButton>(&screen, "CmdOpenFile"), Qt::LeftButton);
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("CPT01"));
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("CPT02"));
+    EXPECT_EQ(note->text(), QStringLiteral("AGS4 file with 2 soundings: choose one from the list."));
+    EXPECT_FALSE(plot->isEnabled());
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(p.CPTNo, "CPT02");
+    EXPECT_EQ(p.NumReadings, 2);
+    EXPECT_TRUE(plot->isEnabled());
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(
+        note->text(),
+        QStringLiteral("AGS4 file: title lines and units do not apply; the file gives its units (m, MPa)."));
+    // The options still show the choice for plain files.
+    EXPECT_TRUE(Find<QRadioButton>(&screen, "Opt_Units(1)")->isChecked());
+
+    // A plain file: no list, no note, read as it always was.
+    QTest::mouseClick(Find<QPushButton>(&screen, "CmdOpenFile"), Qt::LeftButton);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(note->text().isEmpty());
+    EXPECT_EQ(p.UnitSystem, kUnitsEnglish);
+    EXPECT_EQ(p.CPTNo, "");
+    EXPECT_TRUE(plot->isEnabled());
 }
 
 // ---------------------------------------------------------------- millivolt factors
