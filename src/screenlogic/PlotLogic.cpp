@@ -92,7 +92,7 @@ std::vector<std::string> DepthLimitChoices(const Project& p)
     return out;
 }
 
-AxisEnds ConeDepthAxis(const Project& p, Integer plotCount)
+AxisEnds ConeDepthAxis(const Project& p, Long plotCount)
 {
     if (plotCount < 1 || p.NumReadings < 1)
         return {0, 1};
@@ -135,17 +135,17 @@ double StepCoordinate(const Project& p, int i)
     return p.DepthAxisMode == 1 ? p.StepDepth[i] : p.StepElev[i];
 }
 
-Integer FindPlotCount(const Project& p, Single v, Integer plotCount)
+Long FindPlotCount(const Project& p, Single v, Long plotCount)
 {
     for (int j = 1; j <= p.NumReadings; ++j) {
         const bool reached = p.DepthAxisMode == 1 ? v <= p.DepthData[j] : v >= p.ElevData[j];
         if (reached)
-            return static_cast<Integer>(j);
+            return static_cast<Long>(j);
     }
     return plotCount;
 }
 
-DepthLimitOutcome ApplyDepthLimit(const Project& p, const std::string& comboText, Integer plotCount)
+DepthLimitOutcome ApplyDepthLimit(const Project& p, const std::string& comboText, Long plotCount)
 {
     DepthLimitOutcome out;
     out.text = comboText;
@@ -164,7 +164,7 @@ DepthLimitOutcome ApplyDepthLimit(const Project& p, const std::string& comboText
     return out;
 }
 
-double ZoomMax(const Project& p, ZoomColumn column, Integer plotCount, double bottom)
+double ZoomMax(const Project& p, ZoomColumn column, Long plotCount, double bottom)
 {
     const auto& data = column == ZoomColumn::Tip      ? p.TipData
                        : column == ZoomColumn::Sleeve ? p.SleeveData

@@ -68,7 +68,7 @@ struct AxisEnds {
 
 // Cone graphs of PlotCount readings: the axis ends at reading PlotCount - 1.
 // A single plotted reading gets an axis that reaches one foot past it.
-AxisEnds ConeDepthAxis(const Project& p, Integer plotCount);
+AxisEnds ConeDepthAxis(const Project& p, Long plotCount);
 // The depth coordinate of reading j (depth or elevation by the axis mode).
 double ConeCoordinate(const Project& p, int j);
 // The value-axis step from the largest value: Int(max / 6) when above 1, else
@@ -85,15 +85,15 @@ struct DepthLimitOutcome {
     bool accepted = false;
     // What the combo box should show (the last depth when it was empty).
     std::string text;
-    Integer plotCount = 0;
+    Long plotCount = 0;
     std::optional<Message> message;
 };
 // The "Depth" command: reads the limit and finds the first reading at or
 // beyond it. A limit that is not a number is refused; the count then stays.
-DepthLimitOutcome ApplyDepthLimit(const Project& p, const std::string& comboText, Integer plotCount);
+DepthLimitOutcome ApplyDepthLimit(const Project& p, const std::string& comboText, Long plotCount);
 // The first reading at or below depth v (at or below elevation v); the current
 // count when none is.
-Integer FindPlotCount(const Project& p, Single v, Integer plotCount);
+Long FindPlotCount(const Project& p, Single v, Long plotCount);
 
 // --- zoom all ----------------------------------------------------------------
 
@@ -103,16 +103,16 @@ enum class ZoomColumn { Tip, Sleeve, Ratio };
 // reading 10 (reading 1 when there are fewer than ten) down to the first
 // reading at or below the bottom or to reading PlotCount: Int(m + 10.5) for
 // tips, Int(m + 0.5) for sleeves and ratios, but never below m itself.
-double ZoomMax(const Project& p, ZoomColumn column, Integer plotCount, double bottom);
-inline double ZoomMaxTip(const Project& p, Integer plotCount, double bottom)
+double ZoomMax(const Project& p, ZoomColumn column, Long plotCount, double bottom);
+inline double ZoomMaxTip(const Project& p, Long plotCount, double bottom)
 {
     return ZoomMax(p, ZoomColumn::Tip, plotCount, bottom);
 }
-inline double ZoomMaxSleeve(const Project& p, Integer plotCount, double bottom)
+inline double ZoomMaxSleeve(const Project& p, Long plotCount, double bottom)
 {
     return ZoomMax(p, ZoomColumn::Sleeve, plotCount, bottom);
 }
-inline double ZoomMaxRatio(const Project& p, Integer plotCount, double bottom)
+inline double ZoomMaxRatio(const Project& p, Long plotCount, double bottom)
 {
     return ZoomMax(p, ZoomColumn::Ratio, plotCount, bottom);
 }

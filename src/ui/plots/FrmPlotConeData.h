@@ -35,7 +35,7 @@ public:
     // The "Depth" command: applies the limit in Combo1.
     void ApplyDepthLimit();
 
-    Integer PlotCount() const { return plotCount_; }
+    Long PlotCount() const { return plotCount_; }
     Single MaxTip() const { return maxTip_; }
     Single MaxSleeve() const { return maxSleeve_; }
     Single MaxRatio() const { return maxRatio_; }
@@ -65,7 +65,7 @@ private:
     QComboBox* combo1_ = nullptr;
     QAction* zoomAction_ = nullptr;
 
-    Integer plotCount_ = 0;
+    Long plotCount_ = 0;
     Single maxTip_ = 0;
     Single maxSleeve_ = 0;
     Single maxRatio_ = 0;

@@ -27,7 +27,8 @@ inline Project MakeSounding(int n, float first = 0.25F, float spacing = 0.25F)
     p.Company = "Ostrin Lab";
     p.Latitude = "30.1";
     p.Longitude = "-91.9";
-    p.NumReadings = static_cast<Integer>(n);
+    GrowReadings(p, n);
+    p.NumReadings = static_cast<Long>(n);
     for (int j = 1; j <= n; ++j) {
         p.DepthData[j] = first + static_cast<float>(j - 1) * spacing;
         p.TipData[j] = 20.0F + static_cast<float>(j % 50);

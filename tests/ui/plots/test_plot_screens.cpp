@@ -394,6 +394,46 @@ TEST(FrmPlotConeData, NoReadingsIsToldAndDrawsNothing)
 
 // --- soil classification plot --------------------------------------------------
 
+// A modern sounding: 50 000 readings at 0.02 ft, past what a 16-bit count holds.
+TEST(LongSounding, BothPlotScreensLoadEveryReading)
+{
+    constexpr int n = 50000;
+    Project p = MakeSounding(n, 0.25F, 0.02F);
+    p.SleeveData[n] = -1.0F; // the last reading is cleaned too
+    FakeDialogs dialogs;
+    {
+        FrmPlotConeData cone(p, dialogs);
+        ShowScreen(cone);
+        EXPECT_EQ(cone.PlotCount(), n);
+        EXPECT_EQ(p.SleeveData[n], 0.0F);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(cone.Chart(i)->Points(0).size(), n) << i;
+            EXPECT_FALSE(cone.Chart(i)->Failed());
+        }
+        EXPECT_EQ(cone.Chart(0)->Points(0).back(), QPointF(p.DepthData[n], p.TipData[n]));
+        EXPECT_EQ(cone.Chart(0)->DepthAxisRange(), QPointF(0, p.DepthData[n - 1]));
+
+        // A depth limit far down finds its reading past 32 767.
+        auto* combo = cone.findChild<QComboBox*>("Combo1");
+        combo->setEditText("800");
+        QTest::mouseClick(cone.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        const Long count = cone.PlotCount();
+        ASSERT_GT(count, 32767);
+        EXPECT_GE(p.DepthData[count], 800.0F);
+        EXPECT_LT(p.DepthData[count - 1], 800.0F);
+        EXPECT_EQ(cone.Chart(1)->Points(0).size(), count);
+        EXPECT_TRUE(dialogs.messages.empty());
+    }
+    FrmPlotSoil soil(p, dialogs);
+    ShowScreen(soil);
+    EXPECT_FALSE(soil.Refused());
+    ASSERT_EQ(p.NumSteps, 3049); // Int(1000.23 / 0.328)
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(soil.Chart(i)->Points(0).size(), 3049) << i;
+    EXPECT_FLOAT_EQ(soil.Chart(0)->VisibleDepthRange().bottom, p.StepDepth[3048]);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST(FrmPlotSoil, LoadingBuildsTheStepTableAndDrawsFourGraphs)
 {
     Project p = MakeSounding(400); // to 100 ft
