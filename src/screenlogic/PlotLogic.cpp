@@ -135,6 +135,34 @@ double StepCoordinate(const Project& p, int i)
     return p.DepthAxisMode == 1 ? p.StepDepth[i] : p.StepElev[i];
 }
 
+std::vector<int> DrawnReadings(const Array1<Single>& values, int count)
+{
+    std::vector<int> drawn;
+    if (count <= kDrawnReadingsMax) {
+        drawn.resize(static_cast<std::size_t>(std::max(count, 0)));
+        for (int j = 1; j <= count; ++j)
+            drawn[static_cast<std::size_t>(j - 1)] = j;
+        return drawn;
+    }
+    drawn.reserve(4 * kDrawnRuns);
+    for (int run = 0; run < kDrawnRuns; ++run) {
+        const int first = 1 + static_cast<int>(static_cast<long long>(count) * run / kDrawnRuns);
+        const int last = static_cast<int>(static_cast<long long>(count) * (run + 1) / kDrawnRuns);
+        int lo = first;
+        int hi = first;
+        for (int j = first + 1; j <= last; ++j) {
+            if (values[j] < values[lo])
+                lo = j;
+            if (values[j] > values[hi])
+                hi = j;
+        }
+        for (int j : {first, std::min(lo, hi), std::max(lo, hi), last})
+            if (drawn.empty() || j > drawn.back())
+                drawn.push_back(j);
+    }
+    return drawn;
+}
+
 Long FindPlotCount(const Project& p, Single v, Long plotCount)
 {
     for (int j = 1; j <= p.NumReadings; ++j) {

@@ -79,6 +79,15 @@ int ValueStepFor(Single maxValue);
 AxisEnds SoilDepthAxis(const Project& p);
 double StepCoordinate(const Project& p, int i);
 
+// The readings 1..count a cone graph draws, in depth order. A graph has fewer
+// pixel rows than a long sounding has readings, and the chart's cost grows with
+// every point, so beyond kDrawnReadingsMax readings each of kDrawnRuns equal runs
+// is drawn through its first, lowest, highest and last reading: every peak and
+// trough stays on the line.
+inline constexpr int kDrawnReadingsMax = 12000;
+inline constexpr int kDrawnRuns = 3000;
+std::vector<int> DrawnReadings(const Array1<Single>& values, int count);
+
 // --- depth limit -------------------------------------------------------------
 
 struct DepthLimitOutcome {

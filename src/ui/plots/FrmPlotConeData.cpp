@@ -120,11 +120,14 @@ void FrmPlotConeData::Draw(DepthChart* chart, const FixedArray1<Single, kMaxRead
     // A graph that cannot be drawn is left as it is; the screen goes on.
     try {
         const int count = std::min<int>(plotCount_, p_.NumReadings);
-        chart->BeginLoad(1, count);
+        const std::vector<int> drawn = DrawnReadings(values, count);
+        chart->BeginLoad(1, static_cast<int>(drawn.size()));
         chart->SetDepthTitle(QString::fromStdString(DepthTitle(p_.DepthAxisMode)));
         chart->SetValueTitle(title);
-        for (int i = 0; i < count; ++i)
-            chart->SetPoint(0, i, ConeCoordinate(p_, i + 1), values[i + 1]);
+        for (int i = 0; i < static_cast<int>(drawn.size()); ++i) {
+            const int j = drawn[static_cast<std::size_t>(i)];
+            chart->SetPoint(0, i, ConeCoordinate(p_, j), values[j]);
+        }
         const AxisEnds axis = ConeDepthAxis(p_, plotCount_);
         chart->SetDepthRange(axis.top, axis.bottom);
         if (const int step = ValueStepFor(maxValue); step > 0)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 
 using namespace quarvex;
@@ -135,6 +137,41 @@ TEST(ValueStep, IsASixthOfTheLargestValueWhenAboveOne)
                                            {600.0F, 100}, {13.9F, 2}, {-5.0F, 0}};
     for (const auto& [max, step] : cases)
         EXPECT_EQ(ValueStepFor(max), step) << max;
+}
+
+TEST(DrawnReadings, AllUpToTheLimitThenTheExtremesOfEachRun)
+{
+    Array1<Single> v;
+    v.Redim(40000);
+    for (int j = 1; j <= 40000; ++j)
+        v[j] = static_cast<Single>(j % 7);
+    v[123] = 50.0F;   // a lone spike
+    v[30001] = -5.0F; // a lone trough
+    struct Case {
+        int count;
+        bool whole;
+    };
+    for (const Case c : {Case{0, true}, Case{1, true}, Case{kDrawnReadingsMax, true},
+                         Case{kDrawnReadingsMax + 1, false}, Case{40000, false}}) {
+        const std::vector<int> d = DrawnReadings(v, c.count);
+        if (c.whole) {
+            ASSERT_EQ(static_cast<int>(d.size()), c.count);
+            for (int i = 0; i < c.count; ++i)
+                EXPECT_EQ(d[static_cast<std::size_t>(i)], i + 1);
+            continue;
+        }
+        ASSERT_FALSE(d.empty());
+        EXPECT_LE(d.size(), std::size_t{4 * kDrawnRuns});
+        EXPECT_GE(d.size(), std::size_t{2 * kDrawnRuns});
+        EXPECT_EQ(d.front(), 1);
+        EXPECT_EQ(d.back(), c.count);
+        EXPECT_TRUE(std::is_sorted(d.begin(), d.end()));
+        EXPECT_EQ(std::adjacent_find(d.begin(), d.end()), d.end()) << c.count;
+        EXPECT_NE(std::find(d.begin(), d.end(), 123), d.end()) << c.count;
+        if (c.count > 30001) {
+            EXPECT_NE(std::find(d.begin(), d.end(), 30001), d.end());
+        }
+    }
 }
 
 TEST(ZoomMax, LargestValueFromReadingTenToTheWindowBottom)

@@ -2,6 +2,7 @@
 // (offscreen, with scripted dialogs).
 
 #include "PlotFixtures.h"
+#include "screenlogic/PlotLogic.h"
 #include "ui/FakeDialogs.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/plots/FrmPlotConeData.h"
@@ -406,11 +407,22 @@ TEST(LongSounding, BothPlotScreensLoadEveryReading)
         ShowScreen(cone);
         EXPECT_EQ(cone.PlotCount(), n);
         EXPECT_EQ(p.SleeveData[n], 0.0F);
+        // Drawn through the extremes of short runs: the whole depth, every peak.
+        const Array1<Single>* columns[3] = {&p.TipData, &p.SleeveData, &p.RatioData};
         for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(cone.Chart(i)->Points(0).size(), n) << i;
+            const QList<QPointF> points = cone.Chart(i)->Points(0);
+            EXPECT_LE(points.size(), 4 * plots::kDrawnRuns) << i;
             EXPECT_FALSE(cone.Chart(i)->Failed());
+            EXPECT_EQ(points.front(), QPointF(p.DepthData[1], (*columns[i])[1])) << i;
+            EXPECT_EQ(points.back(), QPointF(p.DepthData[n], (*columns[i])[n])) << i;
+            Single highest = (*columns[i])[1];
+            for (int j = 2; j <= n; ++j)
+                highest = std::max(highest, (*columns[i])[j]);
+            const auto top =
+                std::max_element(points.begin(), points.end(),
+                                 [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+            EXPECT_EQ(top->y(), highest) << i;
         }
-        EXPECT_EQ(cone.Chart(0)->Points(0).back(), QPointF(p.DepthData[n], p.TipData[n]));
         EXPECT_EQ(cone.Chart(0)->DepthAxisRange(), QPointF(0, p.DepthData[n - 1]));
 
         // A depth limit far down finds its reading past 32 767.
@@ -421,7 +433,7 @@ TEST(LongSounding, BothPlotScreensLoadEveryReading)
         ASSERT_GT(count, 32767);
         EXPECT_GE(p.DepthData[count], 800.0F);
         EXPECT_LT(p.DepthData[count - 1], 800.0F);
-        EXPECT_EQ(cone.Chart(1)->Points(0).size(), count);
+        EXPECT_EQ(cone.Chart(1)->Points(0).back(), QPointF(p.DepthData[count], p.SleeveData[count]));
         EXPECT_TRUE(dialogs.messages.empty());
     }
     FrmPlotSoil soil(p, dialogs);
