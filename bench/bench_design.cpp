@@ -281,3 +281,27 @@ void BM_WholePipelineLongGef(benchmark::State& state)
 BENCHMARK(BM_WholePipelineLongGef)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
+
+namespace {
+
+// The reads alone, the batch run's first share.
+void BM_ReadLongPlain(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Project p;
+        Pipeline(p).Read(LongPlainPath(), 10, kUnitsEnglish);
+        benchmark::DoNotOptimize(p.NumReadings);
+    }
+}
+BENCHMARK(BM_ReadLongPlain)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_ReadLongGef(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const SoundingFile file = ReadSounding(LongGefPath());
+        benchmark::DoNotOptimize(file.Outcome.Soundings.size());
+    }
+}
+BENCHMARK(BM_ReadLongGef)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+} // namespace
