@@ -3,6 +3,7 @@
 #include "pipeline/Pipeline.h"
 #include "project/NumberText.h"
 #include "results/Corrections.h"
+#include "screenlogic/DesignView.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/charts/PageLayout.h"
 #include "ui/design/DesignScreenParts.h"
@@ -120,6 +121,12 @@ FrmPlotResults::FrmPlotResults(Project& project, Dialogs& dialogs, MethodSource 
     QAction* exportCsv = key("Export CSV", "ExportCsv", "Export the step values to a CSV file");
     exportCsv->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(exportCsv, &QAction::triggered, this, &FrmPlotResults::ExportCsv);
+    // Only a run with a design load has a decision to report.
+    designBasis_ = KeptDesignBasis(p_, DefaultMethods());
+    if (designBasis_) {
+        QAction* report = key("Save design report", "SaveReport", "Save the design report to a file");
+        connect(report, &QAction::triggered, this, &FrmPlotResults::SaveReport);
+    }
     connect(key("Exit", "Exit", "Exit"), &QAction::triggered, this, &FrmPlotResults::exitRequested);
 
     auto* central = new QWidget(this);
@@ -178,6 +185,10 @@ FrmPlotResults::FrmPlotResults(Project& project, Dialogs& dialogs, MethodSource 
     side->addWidget(frame2);
     side->addWidget(frame1);
     side->addWidget(legend_);
+    if (designBasis_) {
+        designSummary_ = new DesignSummaryPanel(central);
+        side->addWidget(designSummary_, 1);
+    }
     side->addStretch(1);
 
     auto* charts = new QHBoxLayout;
@@ -340,6 +351,7 @@ void FrmPlotResults::ShowRows()
         const QSignalBlocker block(methodCheck_[k]);
         methodCheck_[k]->setChecked(state_.MethodChecked(k));
         methodCheck_[k]->setEnabled(state_.MethodEnabled(k));
+        designCurves_.SetMethodVisible(k, state_.MethodChecked(k));
     }
 }
 
@@ -371,6 +383,15 @@ void FrmPlotResults::PlotCapacity(int optionIndex)
     }
     ShowRows();
     capacity_->EndLoad();
+    if (designBasis_) {
+        // Decided again at every drawing: a correction changes the values in force.
+        decision_ = DecideOnResults(p_, DefaultMethods(), *designBasis_);
+        designSummary_->Show(*decision_);
+        designCurves_.Draw(*capacity_, p_, *decision_,
+                           std::vector<QColor>(std::begin(kSeriesColor), std::end(kSeriesColor)));
+        for (int k = 0; k < kMethods; ++k)
+            designCurves_.SetMethodVisible(k, state_.MethodChecked(k));
+    }
 }
 
 void FrmPlotResults::SoilPlot()
@@ -519,6 +540,27 @@ void FrmPlotResults::ExportCsv()
     {
         const BusyCursor busy;
         done = pipeline.ExportCsv(name->toStdString());
+    }
+    ShowMessage(dialogs_, this, done);
+}
+
+void FrmPlotResults::SaveReport()
+{
+    if (!decision_)
+        return;
+    SaveFileRequest request;
+    request.title = "Save design report";
+    request.filters = QStringList{"Markdown Files (*.md)", "All Files (*.*)"};
+    // Beside the output file of the run, so that the two stay together.
+    request.startDir = QFileInfo(QString::fromStdString(p_.OutputFileName)).absolutePath();
+    request.fileName = kDesignReportFileName;
+    const auto name = dialogs_.SaveFile(this, request);
+    if (!name || name->isEmpty())
+        return;
+    Message done;
+    {
+        const BusyCursor busy;
+        done = SaveDesignReport(p_, *decision_, name->toStdString());
     }
     ShowMessage(dialogs_, this, done);
 }

@@ -4,14 +4,17 @@
 // a legend of its own. The option buttons choose end bearing or friction; the
 // check boxes show and hide curves without reloading them.
 
+#include "design/DesignBasis.h"
 #include "project/Project.h"
 #include "screenlogic/ResultsView.h"
+#include "ui/design/DesignResultsParts.h"
 #include "ui/shell/Dialogs.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -35,6 +38,9 @@ public:
     DepthChart* CapacityChart() const { return capacity_; }
     DepthChart* SoilChart() const { return soil_; }
     const results::ResultsState& State() const { return state_; }
+    // The decision on the values in force while a design load is kept from the
+    // design screen; nothing without a load.
+    const std::optional<DesignDecision>& Decision() const { return decision_; }
 
     // What hovering the capacity graph at a point of its viewport shows (empty
     // outside the plot area).
@@ -51,6 +57,8 @@ public slots:
     // Asks for a file name and writes every step's values there as CSV: the
     // corrected capacities while corrections are in force.
     void ExportCsv();
+    // Asks for a file name and writes the design report there (with a load only).
+    void SaveReport();
 
 signals:
     void backRequested();
@@ -81,6 +89,10 @@ private:
     QLabel* legendCopy_ = nullptr;
     std::array<QWidget*, results::kSeries> rows_{};
     std::array<QLabel*, results::kCaptions> captions_{};
+    std::optional<DesignBasis> designBasis_;
+    std::optional<DesignDecision> decision_;
+    DesignSummaryPanel* designSummary_ = nullptr;
+    DesignCurves designCurves_;
 };
 
 } // namespace quarvex
