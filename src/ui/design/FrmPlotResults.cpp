@@ -509,6 +509,31 @@ void FrmPlotResults::PaintPage(PrintPage& page)
     // The capacity graph in the left two thirds, below the legend.
     const double chartTop = std::max(16 * m, legendTop + legendHeight + 100);
     capacity_->PaintInto(painter, page.ToDevice(QRectF(m, chartTop, 2 * w / 3 - m, h - chartTop)));
+
+    // With a design load, the basis and the summary in the right third, each
+    // line broken at its parts so that it fits there.
+    if (decision_) {
+        double y = chartTop + 200;
+        const double x = 2 * w / 3 + m;
+        std::vector<std::string> lines{DesignBasisLine(*decision_)};
+        for (const std::string& row : DesignSummaryRows(*decision_))
+            lines.push_back(row);
+        for (const std::string& line : lines) {
+            bool first = true;
+            for (std::size_t start = 0; start <= line.size();) {
+                const std::size_t comma = line.find(", ", start);
+                const std::string part =
+                    line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+                page.DrawText(first ? x : x + 200, y, first, QString::fromStdString(part));
+                y += 216.6;
+                first = false;
+                if (comma == std::string::npos)
+                    break;
+                start = comma + 2;
+            }
+            y += 100;
+        }
+    }
     painter.restore();
 }
 

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTemporaryDir>
@@ -235,4 +236,27 @@ TEST_F(ResultsDesignTest, SaveReport)
     EXPECT_EQ(dialogs.messages[1], CriticalMessage("Could not write to file: " +
                                                    dir.filePath("no-such-folder/r.md").toStdString()));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("no-such-folder")));
+}
+
+// The printed page carries the basis and the summary with a load, and neither
+// without one.
+TEST_F(ResultsDesignTest, PrintedPageCarriesTheSummary)
+{
+    for (const bool withLoad : {true, false}) {
+        SCOPED_TRACE(withLoad);
+        KeepDesignBasis(p, withLoad ? std::optional<DesignBasis>(Asd(30)) : std::nullopt);
+        FakeDialogs d;
+        FrmPlotResults s(p, d);
+        s.resize(1400, 900);
+        d.pdfPath = dir.filePath(withLoad ? "with.pdf" : "without.pdf");
+        s.findChild<QAction*>("Print")->trigger();
+        ASSERT_EQ(d.printCount, 1);
+        QProcess text;
+        text.start("pdftotext", {"-layout", d.pdfPath, "-"});
+        ASSERT_TRUE(text.waitForFinished(30000));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_EQ(page.contains("Design load 30 tons"), withLoad) << page.toStdString();
+        EXPECT_EQ(page.contains("de Ruiter and Beringen: FS 2.5"), withLoad);
+        EXPECT_EQ(page.contains("required tip depth"), withLoad);
+    }
 }
