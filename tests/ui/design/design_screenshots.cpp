@@ -195,5 +195,36 @@ int main(int argc, char** argv)
     QFile::remove(run);
     std::printf("saved results_print.png\n");
     delete results;
+
+    // The same pile with a design load: the group filled in, then the results
+    // with the summary and the design curves.
+    {
+        FakeDialogs loadDialogs;
+        const QString loadRun = QDir(outDir).filePath("design_load_output.dat");
+        loadDialogs.saveResults = {loadRun};
+        FrmPileDesign loaded(p, loadDialogs);
+        loaded.show();
+        loaded.findChild<QRadioButton*>("OptFileSelect")->click();
+        loaded.findChild<QComboBox*>("CombSection")->setEditText("16");
+        loaded.findChild<QRadioButton*>("OptTopSelect")->click();
+        QTest::keyClicks(loaded.findChild<QLineEdit*>("TxtTopElev"), "10");
+        loaded.findChild<QRadioButton*>("OptDepth")->click();
+        QTest::keyClicks(loaded.findChild<QLineEdit*>("TxtTipElev"), "60");
+        QTest::keyClicks(loaded.findChild<QLineEdit*>("TxtDesignLoad"), "25");
+        Shot(loaded, "design_load_screen.png");
+        FrmPlotResults* withLoad = nullptr;
+        QObject::connect(&loaded, &FrmPileDesign::resultsRequested, [&] {
+            withLoad = new FrmPlotResults(p, loadDialogs, [&loaded] { return loaded.MethodValues(); });
+            withLoad->show();
+        });
+        loaded.findChild<QPushButton*>("CmdDesign")->click();
+        if (withLoad == nullptr) {
+            std::fprintf(stderr, "the run with a load opened no results\n");
+            return 1;
+        }
+        Shot(*withLoad, "results_design_load.png");
+        delete withLoad;
+        QFile::remove(loadRun);
+    }
     return 0;
 }
