@@ -3,6 +3,8 @@
 #include "design/Methods.h"
 #include "input/formats/Readers.h"
 
+#include "screenlogic/DesignView.h"
+
 #include <functional>
 #include <map>
 
@@ -58,10 +60,7 @@ std::string CrLfLines(const std::string& s)
 
 std::vector<MethodId> DesignMethodIds()
 {
-    std::vector<MethodId> ids;
-    for (const MethodEntry& m : DefaultMethods())
-        ids.push_back(MethodId{m.key, m.name});
-    return ids;
+    return DesignMethodIdsOf(DefaultMethods());
 }
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error)

@@ -18,6 +18,7 @@
 #include "project/Units.h"
 #include "results/CsvExport.h"
 #include "screenlogic/DesignLoadEntry.h"
+#include "screenlogic/DesignView.h"
 #include "screenlogic/PileChecks.h"
 #include "screenlogic/SoilLayerEntry.h"
 
@@ -83,28 +84,14 @@ private:
     const Options& o_;
 };
 
-// The steps the summary speaks of: in the analysis range and listed in the
-// tables (the last step never is). The design decision takes the same range, so
-// that its pile tip is the step whose capacities are printed.
-StepRange SummarySteps(const Project& p)
-{
-    StepRange range{1, 0};
-    for (int i = 1; i <= p.NumSteps - 1; ++i) {
-        if (p.StepDepth[i] > p.PileTopDepth && p.StepDepth[i] <= p.PileTipDepth) {
-            if (range.empty())
-                range.first = i;
-            range.last = i;
-        }
-    }
-    return range;
-}
-
+// The design decision takes the summary's steps (AnalysisSteps), so that its
+// pile tip is the step whose capacities are printed.
 DesignDecision Decide(const Project& p, const DesignBasis& basis)
 {
     std::vector<const Array1<Single>*> ultimates;
     for (const MethodEntry& m : DefaultMethods())
         ultimates.push_back(m.Results(p).ultimate);
-    return DecideDesign(basis, ultimates, p.StepDepth, SummarySteps(p));
+    return DecideDesign(basis, ultimates, p.StepDepth, AnalysisSteps(p));
 }
 
 // The design capacities as further columns of the CSV rows: the heading row,
@@ -127,7 +114,7 @@ std::string WithDesignColumns(const std::string& csv, const DesignDecision& d)
 // The capacities at the deepest step listed in the tables, for the screen.
 void PrintSummary(const Project& p, const std::string& exportText, const std::vector<std::string>& design)
 {
-    const StepRange steps = SummarySteps(p);
+    const StepRange steps = AnalysisSteps(p);
     const int tipStep = steps.empty() ? 0 : steps.last;
     std::printf("%s pile, %s inch, analysis from %s ft to %s ft\n", p.PileShape == 1 ? "Round" : "Square",
                 p.PileSizeText.c_str(), GeneralForm(p.PileTopDepth).c_str(),
