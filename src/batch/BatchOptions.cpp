@@ -5,6 +5,8 @@
 
 #include "screenlogic/DesignView.h"
 
+#include "project/NumberText.h"
+
 #include <functional>
 #include <map>
 
@@ -56,7 +58,61 @@ std::string CrLfLines(const std::string& s)
     return out;
 }
 
+// --xi3 and --xi4: one factor, or the seven columns of the table.
+bool ParseFactors(const std::string& name, const std::string& v, std::vector<double>& out, std::string& error)
+{
+    std::vector<double> factors;
+    for (const std::string& part : SplitCommas(v)) {
+        const auto f = ToDouble(part);
+        if (!f || *f < 1 || *f > 10) {
+            factors.clear();
+            break;
+        }
+        factors.push_back(*f);
+    }
+    if (factors.size() != 1 && factors.size() != 7) {
+        error =
+            name + " must be one factor or seven (n = 1,2,3,4,5,7,10+), each from 1 to 10, not '" + v + "'";
+        return false;
+    }
+    out = factors;
+    return true;
+}
+
+// Options that only a site run takes, and the single run's files that a site
+// run names itself.
+const std::set<std::string>& SiteOnlyOptions()
+{
+    static const std::set<std::string> names = {"--output-dir", "--manifest", "--jobs",
+                                                "--quiet",      "--xi3",      "--xi4"};
+    return names;
+}
+const std::set<std::string>& SingleOnlyOptions()
+{
+    static const std::set<std::string> names = {"--output", "--csv", "--report"};
+    return names;
+}
+
 } // namespace
+
+std::optional<int> UnitsCode(const std::string& name)
+{
+    if (name == "ft-tsf")
+        return 1;
+    if (name == "m-MPa")
+        return 2;
+    if (name == "m-mV")
+        return 0;
+    return std::nullopt;
+}
+
+std::optional<int> TitleLinesCount(const std::string& text)
+{
+    int n = 0;
+    if (!ParseWhole(text, 0, 15, n))
+        return std::nullopt;
+    return n;
+}
 
 std::vector<MethodId> DesignMethodIds()
 {
@@ -94,16 +150,12 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         {"--sounding", optText(o.sounding)},
         {"--units",
          [&](const std::string& v) {
-             if (v == "ft-tsf")
-                 o.units = 1;
-             else if (v == "m-MPa")
-                 o.units = 2;
-             else if (v == "m-mV")
-                 o.units = 0;
-             else {
+             const auto code = UnitsCode(v);
+             if (!code) {
                  error = "--units must be ft-tsf, m-MPa or m-mV, not '" + v + "'";
                  return false;
              }
+             o.units = *code;
              return true;
          }},
         {"--title-lines",
@@ -187,11 +239,34 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         {"--phi", optText(designLoad.phi)},
         {"--gamma", optText(designLoad.gamma)},
         {"--report", optText(o.report)},
+        {"--output-dir", optText(o.siteRun.outputDir)},
+        {"--manifest", optText(o.siteRun.manifest)},
+        {"--jobs",
+         [&](const std::string& v) {
+             if (!ParseWhole(v, 1, 4096, o.siteRun.jobs)) {
+                 error = "--jobs must be a whole number from 1 to 4096, not '" + v + "'";
+                 return false;
+             }
+             return true;
+         }},
+        {"--xi3", [&](const std::string& v) { return ParseFactors("--xi3", v, o.siteRun.xi3, error); }},
+        {"--xi4", [&](const std::string& v) { return ParseFactors("--xi4", v, o.siteRun.xi4, error); }},
     };
+    // Options without a value.
+    const std::map<std::string, std::function<void()>> flags = {
+        {"--quiet", [&] { o.siteRun.quiet = true; }},
+    };
+
+    // "site" first makes a site run; every other argument keeps its meaning.
+    std::size_t firstArg = 0;
+    if (!args.empty() && args[0] == "site") {
+        o.site = true;
+        firstArg = 1;
+    }
 
     bool inputSeen = false;
     bool optionsEnded = false;
-    for (std::size_t k = 0; k < args.size(); ++k) {
+    for (std::size_t k = firstArg; k < args.size(); ++k) {
         const std::string& a = args[k];
         if (!optionsEnded && (a == "--help" || a == "-h")) {
             o.help = true;
@@ -208,10 +283,29 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
                 name = a.substr(0, eq);
                 value = a.substr(eq + 1);
             }
+            const auto flag = flags.find(name);
             const auto it = valued.find(name);
-            if (it == valued.end()) {
+            if (it == valued.end() && flag == flags.end()) {
                 error = "unknown option '" + name + "'";
                 return std::nullopt;
+            }
+            if (!o.site && SiteOnlyOptions().count(name) != 0) {
+                error = "'" + name + "' applies to site runs only (quarvex-batch site ...)";
+                return std::nullopt;
+            }
+            if (o.site && SingleOnlyOptions().count(name) != 0) {
+                error =
+                    "'" + name + "' does not apply to site runs: each sounding's output goes to --output-dir";
+                return std::nullopt;
+            }
+            if (flag != flags.end()) {
+                if (value) {
+                    error = "option '" + name + "' takes no value";
+                    return std::nullopt;
+                }
+                flag->second();
+                o.given.insert(name);
+                continue;
             }
             if (!value) {
                 if (k + 1 >= args.size()) {
@@ -225,6 +319,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             o.given.insert(name);
             continue;
         }
+        if (o.site) {
+            o.siteRun.inputs.push_back(a);
+            continue;
+        }
         if (inputSeen) {
             error = "only one data file can be given ('" + o.input + "' and '" + a + "')";
             return std::nullopt;
@@ -235,7 +333,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
     if (o.help)
         return o;
-    if (!inputSeen) {
+    if (o.site) {
+        if (!o.siteRun.outputDir || o.siteRun.outputDir->empty()) {
+            error = "a site run needs --output-dir DIR";
+            return std::nullopt;
+        }
+        if (o.siteRun.inputs.empty() && !o.siteRun.manifest) {
+            error = "no soundings given: data files, folders or --manifest FILE";
+            return std::nullopt;
+        }
+    } else if (!inputSeen) {
         error = "no data file given";
         return std::nullopt;
     }
@@ -243,7 +350,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         error = "the pile size is required: --size INCHES";
         return std::nullopt;
     }
-    if ((o.tipFactor || o.sleeveFactor) && o.units != 0) {
+    // A site may mix units; the factors then apply to its millivolt soundings.
+    if ((o.tipFactor || o.sleeveFactor) && o.units != 0 && !o.site) {
         error = "--tip-factor and --sleeve-factor apply only with --units m-mV";
         return std::nullopt;
     }

@@ -11,9 +11,24 @@
 
 namespace quarvex::batch {
 
+// A site run ("quarvex-batch site ..."): one pile set-up over many soundings.
+struct SiteOptions {
+    std::vector<std::string> inputs; // data files or folders, in the order given
+    std::optional<std::string> manifest;
+    std::optional<std::string> outputDir;
+    int jobs = 0; // worker threads; 0: one per core
+    bool quiet = false;
+    // Correlation factors given: one value for every number of soundings, or
+    // seven for n = 1, 2, 3, 4, 5, 7 and 10 or more.
+    std::vector<double> xi3, xi4;
+};
+
 struct Options {
     bool help = false;
     std::string input;
+
+    bool site = false;
+    SiteOptions siteRun;
 
     // Data file format ("auto": by its content) and, in a file of several, the
     // sounding to design.
@@ -54,7 +69,15 @@ struct Options {
     std::optional<std::string> report;
 };
 
-// Parses argv; on a usage error returns nothing and sets `error`.
+// The unit system code of --units' names (ft-tsf, m-MPa, m-mV); nothing for
+// another name.
+std::optional<int> UnitsCode(const std::string& name);
+// A count of title lines, 0..15, as --title-lines takes it.
+std::optional<int> TitleLinesCount(const std::string& text);
+
+// Parses argv; on a usage error returns nothing and sets `error`. A first
+// argument "site" makes a site run: every further argument that is no option
+// is a data file or a folder of them.
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
 
 // The methods a design load is decided for, in the method table's order.
