@@ -111,7 +111,7 @@ void SetupSteps(Project& p)
         a->Redim(p.NumSteps);
 }
 
-void AverageSteps(Project& p)
+void AverageSteps(Project& p, TraceRecorder* rec)
 {
     const int N = p.NumSteps;
     const Single size = p.StepSize;
@@ -159,21 +159,60 @@ void AverageSteps(Project& p)
     }
     p.StepTip[1] = p.StepTip[2];
     p.StepSleeve[1] = p.StepSleeve[2];
+
+    if (rec == nullptr)
+        return;
+    for (int i = 1; i <= N; ++i) {
+        const StepTrace t(rec, i, kTraceSteps, "Readings");
+        if (!t)
+            continue;
+        t("step depth", p.StepDepth[i], "ft");
+        if (i == 1) {
+            t.Count("takes the readings of step", 2);
+        } else {
+            t("window top (exclusive)", bound[i - 1], "ft");
+            t("window bottom", bound[i], "ft");
+            t.Count("readings averaged", count[i], "readings");
+            if (count[i] == 0)
+                t.Count("no reading: takes the values of step", i - 1);
+        }
+        t("step tip", p.StepTip[i], "tsf");
+        t("step sleeve", p.StepSleeve[i], "tsf");
+    }
 }
 
-void ClassifySoil(Project& p)
+void ClassifySoil(Project& p, TraceRecorder* rec)
 {
     const int N = p.NumSteps;
     for (int i = 1; i <= N; ++i) {
         p.StepTip[i] = static_cast<Single>(p.StepTip[i] * kTsfToKgfCm2);
         p.StepSleeve[i] = static_cast<Single>(p.StepSleeve[i] * kTsfToKgfCm2);
     }
-    for (int i = 1; i <= N; ++i)
+    for (int i = 1; i <= N; ++i) {
+        const StepTrace t(rec, i, kTraceSteps, "Classification");
+        double mu = 0;
         ClassifyStep(p.StepTip[i], p.StepSleeve[i], p.StepRatio[i], p.PctSand[i], p.PctSilt[i], p.PctClay[i],
-                     nullptr);
+                     t ? &mu : nullptr);
+        if (t) {
+            t("tip (guarded)", p.StepTip[i], "kgf/cm2");
+            t("sleeve (guarded)", p.StepSleeve[i], "kgf/cm2");
+            t("friction ratio", p.StepRatio[i], "%");
+            t.Exact("classification index mu", mu, "");
+            t("sand", p.PctSand[i], "%");
+            t("silt", p.PctSilt[i], "%");
+            t("clay", p.PctClay[i], "%");
+        }
+    }
     for (int i = 1; i <= N; ++i) {
         p.StepTip[i] = static_cast<Single>(p.StepTip[i] / kTsfToKgfCm2);
         p.StepSleeve[i] = static_cast<Single>(p.StepSleeve[i] / kTsfToKgfCm2);
+    }
+    if (rec == nullptr)
+        return;
+    for (int i = 1; i <= N; ++i) {
+        const StepTrace t(rec, i, kTraceSteps, "Step values used by the methods");
+        t("step tip", p.StepTip[i], "tsf");
+        t("step sleeve", p.StepSleeve[i], "tsf");
     }
 }
 
@@ -184,13 +223,13 @@ void FillStepElev(Project& p)
             p.GroundElevation == kNoElevation ? p.StepDepth[i] : p.GroundElevation - p.StepDepth[i];
 }
 
-std::optional<Message> BuildStepTable(Project& p)
+std::optional<Message> BuildStepTable(Project& p, TraceRecorder* rec)
 {
     if (auto refusal = CheckSoundingForSteps(p))
         return refusal;
     SetupSteps(p);
-    AverageSteps(p);
-    ClassifySoil(p);
+    AverageSteps(p, rec);
+    ClassifySoil(p, rec);
     FillStepElev(p);
     return std::nullopt;
 }

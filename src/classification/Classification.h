@@ -4,6 +4,7 @@
 
 #include "project/Message.h"
 #include "project/Project.h"
+#include "project/Trace.h"
 
 #include <optional>
 
@@ -16,15 +17,17 @@ std::optional<Message> CheckSoundingForSteps(const Project& p);
 // StepSize, NumSteps, and the eight step arrays reallocated (zero).
 void SetupSteps(Project& p);
 // StepDepth, StepTip, StepSleeve from the readings.
-void AverageSteps(Project& p);
+void AverageSteps(Project& p, TraceRecorder* rec = nullptr);
 // StepRatio, PctSand, PctSilt, PctClay (tips <= 0 and sleeves < 0 guarded).
-void ClassifySoil(Project& p);
+void ClassifySoil(Project& p, TraceRecorder* rec = nullptr);
 // StepElev: GroundElevation - StepDepth, or StepDepth without an elevation.
 void FillStepElev(Project& p);
 
-// The whole build: the check, then the four steps in order. Returns the refusal
+// The whole build: the check, then the four steps in order. With a recorder, the
+// reading windows, counts and classification of the steps it asks for are
+// recorded under "Steps". Returns the refusal
 // (and changes nothing) when the sounding is too short or too deep.
-std::optional<Message> BuildStepTable(Project& p);
+std::optional<Message> BuildStepTable(Project& p, TraceRecorder* rec = nullptr);
 
 // The classification of one averaged step (tip and sleeve in tsf), for tests and
 // tools: percentages of sand, silt and clay and the index mu.

@@ -6,8 +6,10 @@
 
 namespace quarvex {
 
-void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmannBox, const StepSoil* soil)
+void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmannBox, const StepSoil* soil,
+                            TraceRecorder* rec)
 {
+    const StepTrace tr(rec, i, kDeRuiterName, "End bearing");
     const Single d = p.PileEqDiameter;
     const Single t = p.StepDepth[i];
 
@@ -15,6 +17,10 @@ void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmann
         SchmStepEndBearing(p, i);
     const Single sandBearing = p.SchmEndBearing[i];
     const Single clayBearing = sandBearing / 20 * 9;
+    tr(schmertmannBox != 1 ? "sand end bearing (Schmertmann's, computed afresh)"
+                           : "sand end bearing (Schmertmann's end bearing)",
+       sandBearing, "tons");
+    tr("clay end bearing (9 su, su = qc / 20)", clayBearing, "tons");
 
     // Soil from eight diameters above the tip to four below it, below the pile top.
     const Single eightD = 8 * d;
@@ -27,13 +33,19 @@ void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmann
         throw DesignError("de Ruiter soil zone holds no step");
     Single sand, siltClay;
     ZoneSoilMeans(p, soil, zone.begin, zone.end, sand, siltClay);
+    tr("soil zone top (tip - 8 D)", lo, "ft");
+    tr("soil zone bottom (tip + 4 D)", hi, "ft");
+    tr.Count("soil steps in the zone", zone.count(), "steps");
     ApplyClayOverride(sand, siltClay);
+    tr("sand (after the clay override)", sand, "fraction");
+    tr("silt + clay (after the clay override)", siltClay, "fraction");
 
     p.DeRuiterEndBearing[i] = sandBearing * sand + clayBearing * siltClay;
 }
 
-Single DeRuiterStepFriction(const Project& p, int i, const LayerValues* layers)
+Single DeRuiterStepFriction(const Project& p, int i, const LayerValues* layers, TraceRecorder* rec)
 {
+    const StepTrace t(rec, i, kDeRuiterName, "Friction");
     Single qc, fs, sand, siltClay;
     if (p.AutoLayers != False || layers == nullptr) {
         const int next = i < p.NumSteps ? i + 1 : i;
@@ -48,32 +60,47 @@ Single DeRuiterStepFriction(const Project& p, int i, const LayerValues* layers)
         sand = layers->sand[i];
         siltClay = layers->siltClay[i];
     }
+    const bool layered = layers != nullptr && p.AutoLayers == False;
+    t(layered ? "qc (layer mean)" : "qc (mean of the step and the next)", qc, "tsf");
+    t(layered ? "fs (layer mean)" : "fs (mean of the step and the next)", fs, "tsf");
     ApplyClayOverride(sand, siltClay);
+    t("sand (after the clay override)", sand, "fraction");
+    t("silt + clay (after the clay override)", siltClay, "fraction");
 
     const Single su = qc / 20;
     Single fClay = static_cast<Single>(0.5 * su);
-    if (fClay > 1.2F)
+    t("su = qc / 20", su, "tsf");
+    t("clay friction 0.5 su", fClay, "tsf", !(fClay > 1.2F));
+    if (fClay > 1.2F) {
         fClay = 1.2F;
+        t("clay friction limited to 1.2 tsf", fClay, "tsf", true);
+    }
     Single fSand = qc / 300;
-    if (fSand > 1.2F)
+    t("sand friction qc / 300", fSand, "tsf", !(fSand > 1.2F) && !(fSand > fs));
+    if (fSand > 1.2F) {
         fSand = 1.2F;
-    if (fSand > fs)
+        t("sand friction limited to 1.2 tsf", fSand, "tsf", !(fSand > fs));
+    }
+    if (fSand > fs) {
         fSand = fs;
+        t("sand friction limited to fs", fSand, "tsf", true);
+    }
     const Single f = fSand * sand + fClay * siltClay;
+    t("f = sand friction x sand + clay friction x silt + clay", f, "tsf");
     return f * p.PilePerimeter * p.StepSize;
 }
 
 void RunDeRuiter(Project& p, Single topCutoff, const LayerValues* layers, int schmertmannBox,
-                 const StepSoil* soil)
+                 const StepSoil* soil, TraceRecorder* rec)
 {
     const int last = p.NumSteps - 1;
     RunMethodFrame(
         p, last, p.DeRuiterEndBearing, p.DeRuiterFriction, p.DeRuiterUltimate,
         [&](int i) {
-            DeRuiterStepEndBearing(p, i, topCutoff, schmertmannBox, soil);
+            DeRuiterStepEndBearing(p, i, topCutoff, schmertmannBox, soil, rec);
             return p.DeRuiterEndBearing[i];
         },
-        [&](int i) { return DeRuiterStepFriction(p, i, layers); });
+        [&](int i) { return DeRuiterStepFriction(p, i, layers, rec); }, rec, kDeRuiterName);
 }
 
 } // namespace quarvex

@@ -1,6 +1,7 @@
 #include "design/DesignCommon.h"
 
 #include "design/Methods.h"
+#include "project/NumberText.h"
 
 #include <cmath>
 #include <limits>
@@ -132,7 +133,7 @@ void ZoneSoilMeans(const Project& p, const StepSoil* soil, int begin, int end, S
     siltClay = siltClaySum / count;
 }
 
-LayerValues ComputeLayerValues(const Project& p)
+LayerValues ComputeLayerValues(const Project& p, TraceRecorder* rec)
 {
     const int n = p.NumSteps;
     LayerValues v;
@@ -168,6 +169,20 @@ LayerValues ComputeLayerValues(const Project& p)
 
         const ZoneRange all = ZoneBetween(p.StepDepth, n, t1, t2);
         for (int i = all.begin; i < all.end; ++i) {
+            if (rec != nullptr && rec->Wants(i)) {
+                StepTrace t(rec, i, kTraceSteps, "");
+                t.Part("Layer " + IntegerText(k));
+                t("layer top", t1, "ft");
+                t("layer bottom", t2, "ft");
+                t.Count("steps averaged", count, "steps");
+                t("tip integral", tipIntegral, "tsf x ft");
+                t("sleeve integral", sleeveIntegral, "tsf x ft");
+                t("mean tip (integral / height)", tipMean, "tsf");
+                t("mean sleeve (integral / height)", sleeveMean, "tsf");
+                t("mean sand", sandMean, "fraction");
+                t("mean silt + clay", siltClayMean, "fraction");
+                t("mean silt + sand", siltSandMean, "fraction");
+            }
             v.tip[i] = tipMean;
             v.sleeve[i] = sleeveMean;
             v.sand[i] = sandMean;

@@ -5,6 +5,7 @@
 
 #include "design/Zones.h"
 #include "project/Project.h"
+#include "project/Trace.h"
 
 #include <stdexcept>
 
@@ -64,21 +65,33 @@ inline void ApplyClayOverride(Single& sand, Single& siltClay)
 struct LayerValues {
     Array1<Single> tip, sleeve, sand, siltClay, siltSand;
 };
-LayerValues ComputeLayerValues(const Project& p);
+// With a recorder, each layer's bounds, steps, integrals and means are recorded
+// at the steps of the layer that were asked for.
+LayerValues ComputeLayerValues(const Project& p, TraceRecorder* rec = nullptr);
 
 // Walks steps 1..lastStep: in the analysis range (PileTopDepth < depth <=
 // PileTipDepth) sets end bearing and the running friction; everywhere
-// ultimate = end bearing + friction.
+// ultimate = end bearing + friction. With a recorder, the end bearing, the
+// increment and the running friction of the steps asked for are recorded under
+// the method's name.
 template <typename EndBearing, typename Increment>
 void RunMethodFrame(Project& p, int lastStep, Array1<Single>& endBearing, Array1<Single>& friction,
-                    Array1<Single>& ultimate, EndBearing&& stepEndBearing, Increment&& stepIncrement)
+                    Array1<Single>& ultimate, EndBearing&& stepEndBearing, Increment&& stepIncrement,
+                    TraceRecorder* rec = nullptr, const char* method = "")
 {
     const ZoneRange range = ZoneBetween(p.StepDepth, lastStep, p.PileTopDepth, p.PileTipDepth);
     Single running = 0;
     for (int i = range.begin; i < range.end; ++i) {
         endBearing[i] = stepEndBearing(i);
-        running = running + stepIncrement(i);
+        const Single increment = stepIncrement(i);
+        running = running + increment;
         friction[i] = running;
+        if (rec != nullptr && rec->Wants(i)) {
+            const StepTrace t(rec, i, method, "Result");
+            t("end bearing", endBearing[i], "tons");
+            t("friction increment", increment, "tons");
+            t("cumulative friction", running, "tons");
+        }
     }
     for (int i = 1; i <= lastStep; ++i)
         ultimate[i] = endBearing[i] + friction[i];

@@ -14,11 +14,14 @@
 
 namespace quarvex {
 
-void RunMethodsAndAverage(Project& p, const MethodTable& methods, Single topCutoff, int schmertmannBox)
+void RunMethodsAndAverage(Project& p, const MethodTable& methods, Single topCutoff, int schmertmannBox,
+                          TraceRecorder* trace)
 {
+    p.RunTopCutoff = topCutoff;
+    p.RunSchmertmannBox = static_cast<Integer>(schmertmannBox);
     std::optional<LayerValues> layers;
     if (p.AutoLayers == False)
-        layers = ComputeLayerValues(p);
+        layers = ComputeLayerValues(p, trace);
 
     const StepSoil soil = ComputeStepSoil(p);
     MethodRunInputs in;
@@ -26,6 +29,7 @@ void RunMethodsAndAverage(Project& p, const MethodTable& methods, Single topCuto
     in.layers = layers ? &*layers : nullptr;
     in.soil = &soil;
     in.schmertmannBox = schmertmannBox;
+    in.trace = trace;
     RunMethods(p, methods, in);
 }
 

@@ -64,6 +64,8 @@ DesignRunResult RunDesign(Project& p, const DesignRunInputs& in, DesignQuestions
 // The methods and the average, with the geometry and extended profile already
 // in place (the part of the run that asks nothing); computes the result arrays
 // and nothing else. Throws DesignError when a computation fails.
-void RunMethodsAndAverage(Project& p, const MethodTable& methods, Single topCutoff, int schmertmannBox);
+// With a recorder, the working of the steps it asks for is recorded as well.
+void RunMethodsAndAverage(Project& p, const MethodTable& methods, Single topCutoff, int schmertmannBox,
+                          TraceRecorder* trace = nullptr);
 
 } // namespace quarvex

@@ -1,5 +1,7 @@
 #include "design/Lcpc.h"
 
+#include "project/Trace.h"
+
 namespace quarvex {
 
 namespace {
@@ -68,11 +70,14 @@ Single LcpcSandFriction(int curve, Single qMPa)
     return CurveValue(kSand3, 3, 0.127, qMPa);
 }
 
-void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soil)
+void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soil, TraceRecorder* rec)
 {
+    const StepTrace t(rec, i, kLcpcName, "End bearing");
     const Single b = p.PileSize;
     const Single lo = static_cast<Single>(p.StepDepth[i] - 1.5 * b);
     const Single hi = static_cast<Single>(p.StepDepth[i] + 1.5 * b);
+    t("zone top (tip - 1.5 B)", lo, "ft");
+    t("zone bottom (tip + 1.5 B)", hi, "ft");
 
     // Tip resistances of the zone, from the extended profile, below the pile top.
     ZoneRange zone = ZoneBetween(p.ExtStepDepth, p.NumExtSteps, lo, hi);
@@ -83,6 +88,8 @@ void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soi
     for (int j = zone.begin; j < zone.end; ++j)
         sum = sum + p.ExtStepTip[j];
     const Single qca = sum / static_cast<Single>(zone.count());
+    t.Count("values collected", zone.count(), "steps");
+    t("qca (zone mean)", qca, "tsf");
 
     // Equivalent tip resistance: the mean without the outliers.
     const double low = 0.7 * qca;
@@ -97,6 +104,8 @@ void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soi
         }
     }
     const Single qeq = kept > 0 ? keptSum / static_cast<Single>(kept) : qca;
+    t.Count("values kept (0.7 qca < qc <= 1.3 qca)", kept, "steps");
+    t("qeq (mean of the kept values)", qeq, "tsf");
 
     // Soil of the zone, from the steps themselves.
     const ZoneRange zoneSteps = ZoneBetween(p.StepDepth, p.NumSteps, lo, hi);
@@ -104,15 +113,22 @@ void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soi
         throw DesignError("LCPC soil zone holds no step");
     Single sand, siltClay;
     ZoneSoilMeans(p, soil, zoneSteps.begin, zoneSteps.end, sand, siltClay);
+    t.Count("soil steps in the zone", zoneSteps.count(), "steps");
     ApplyClayOverride(sand, siltClay);
+    t("sand (after the clay override)", sand, "fraction");
+    t("silt + clay (after the clay override)", siltClay, "fraction");
 
     const Single kb = static_cast<Single>(0.6 * siltClay + 0.375 * sand);
     const Single qt = kb * qeq;
+    t("kb", kb, "");
+    t("qt = kb x qeq", qt, "tsf");
+    t("tip area", p.PileTipArea, "sq ft");
     p.LcpcEndBearing[i] = qt * p.PileTipArea;
 }
 
-Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers)
+Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers, TraceRecorder* rec)
 {
+    const StepTrace t(rec, i, kLcpcName, "Friction");
     Single q, sand, siltClay, siltSand;
     if (p.AutoLayers != False || layers == nullptr) {
         // The last step has no step below it; it pairs with itself.
@@ -128,13 +144,27 @@ Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers)
         siltClay = layers->siltClay[i];
         siltSand = layers->siltSand[i];
     }
+    t(layers != nullptr && p.AutoLayers == False ? "q (layer mean)" : "q (mean of the step and the next)", q,
+      "tsf");
     ApplyClayOverride(sand, siltClay);
+    t("sand (after the clay override)", sand, "fraction");
+    t("silt + clay (after the clay override)", siltClay, "fraction");
+    t("silt + sand", siltSand, "fraction");
 
     const Single qMPa = static_cast<Single>(q * 95.76 / 1000);
     const Single qksf = 2 * q;
+    t("q", qMPa, "MPa");
+    t("q", qksf, "ksf");
 
-    const Single fcurve = LcpcClayFriction(LcpcClayCurve(qksf), qMPa) * siltClay +
-                          LcpcSandFriction(LcpcSandCurve(qksf), qMPa) * sand;
+    const int clayCurve = LcpcClayCurve(qksf);
+    const int sandCurve = LcpcSandCurve(qksf);
+    const Single clayValue = LcpcClayFriction(clayCurve, qMPa);
+    const Single sandValue = LcpcSandFriction(sandCurve, qMPa);
+    const Single fcurve = clayValue * siltClay + sandValue * sand;
+    t.Count("clay curve", clayCurve);
+    t("clay curve value", clayValue, "MPa");
+    t.Count("sand curve", sandCurve);
+    t("sand curve value", sandValue, "MPa");
 
     int alpha;
     if (siltSand >= 0.5F) {
@@ -143,20 +173,25 @@ Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers)
         alpha = qMPa < 1 ? 30 : (qMPa < 5 ? 40 : 60);
     }
     Single f = qMPa / static_cast<Single>(alpha);
+    t.Count("alpha", alpha);
+    t("q / alpha", f, "MPa", !(f > fcurve));
+    t("fcurve (silt + clay x clay value + sand x sand value)", fcurve, "MPa", f > fcurve);
     if (f > fcurve)
         f = fcurve;
+    t("f (the smaller of q / alpha and fcurve)", f, "MPa");
     return static_cast<Single>(f * 1000 * 0.01044 * p.PilePerimeter * p.StepSize);
 }
 
-void RunLcpc(Project& p, Single topCutoff, const LayerValues* layers, const StepSoil* soil)
+void RunLcpc(Project& p, Single topCutoff, const LayerValues* layers, const StepSoil* soil,
+             TraceRecorder* rec)
 {
     RunMethodFrame(
         p, p.NumSteps, p.LcpcEndBearing, p.LcpcFriction, p.LcpcUltimate,
         [&](int i) {
-            LcpcStepEndBearing(p, i, topCutoff, soil);
+            LcpcStepEndBearing(p, i, topCutoff, soil, rec);
             return p.LcpcEndBearing[i];
         },
-        [&](int i) { return LcpcStepFriction(p, i, layers); });
+        [&](int i) { return LcpcStepFriction(p, i, layers, rec); }, rec, kLcpcName);
 }
 
 } // namespace quarvex

@@ -13,25 +13,28 @@ MethodTable BuildDefaultMethods()
 {
     MethodTable t;
     t.push_back({"Lcpc", "LCPC", "LCPC Method",
-                 [](Project& p, const MethodRunInputs& in) { RunLcpc(p, in.topCutoff, in.layers, in.soil); },
+                 [](Project& p, const MethodRunInputs& in) {
+                     RunLcpc(p, in.topCutoff, in.layers, in.soil, in.trace);
+                 },
                  [](Project& p) {
                      return MethodArrays{&p.LcpcEndBearing, &p.LcpcFriction, &p.LcpcUltimate};
                  },
                  [](Project& p) {
                      return MethodArrays{&p.CorrLcpcEndBearing, &p.CorrLcpcFriction, &p.CorrLcpcUltimate};
                  }});
-    t.push_back({"Schm", "Schmertmann", "Schmertmann Method",
-                 [](Project& p, const MethodRunInputs& in) { RunSchmertmann(p, in.topCutoff, in.layers); },
-                 [](Project& p) {
-                     return MethodArrays{&p.SchmEndBearing, &p.SchmFriction, &p.SchmUltimate};
-                 },
-                 [](Project& p) {
-                     return MethodArrays{&p.CorrSchmEndBearing, &p.CorrSchmFriction, &p.CorrSchmUltimate};
-                 }});
+    t.push_back(
+        {"Schm", "Schmertmann", "Schmertmann Method",
+         [](Project& p, const MethodRunInputs& in) { RunSchmertmann(p, in.topCutoff, in.layers, in.trace); },
+         [](Project& p) {
+             return MethodArrays{&p.SchmEndBearing, &p.SchmFriction, &p.SchmUltimate};
+         },
+         [](Project& p) {
+             return MethodArrays{&p.CorrSchmEndBearing, &p.CorrSchmFriction, &p.CorrSchmUltimate};
+         }});
     t.push_back(
         {"DeRuiter", "de Ruiter and Beringen", "de Ruiter and Beringen Method",
          [](Project& p, const MethodRunInputs& in) {
-             RunDeRuiter(p, in.topCutoff, in.layers, in.schmertmannBox, in.soil);
+             RunDeRuiter(p, in.topCutoff, in.layers, in.schmertmannBox, in.soil, in.trace);
          },
          [](Project& p) {
              return MethodArrays{&p.DeRuiterEndBearing, &p.DeRuiterFriction, &p.DeRuiterUltimate};

@@ -13,6 +13,7 @@ namespace quarvex {
 
 struct LayerValues;
 struct StepSoil;
+class TraceRecorder;
 
 // The three result arrays of one method (design values, or their corrected copies).
 struct MethodArrays {
@@ -32,6 +33,7 @@ struct MethodRunInputs {
     const LayerValues* layers = nullptr; // per-layer means in manual layer mode
     const StepSoil* soil = nullptr;      // per-step soil fractions
     int schmertmannBox = 1;              // value of the Schmertmann method box
+    TraceRecorder* trace = nullptr;      // records the working of the steps it asks for
 };
 
 struct MethodEntry {

@@ -1,5 +1,7 @@
 #include "design/Schmertmann.h"
 
+#include "project/NumberText.h"
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -58,8 +60,9 @@ Single MinimumPathZoneValue(const Array1<Single>& values, int first, int last)
     return sum / static_cast<Single>(2 * n);
 }
 
-SchmTipParts SchmTipResistances(const Project& p, int i)
+SchmTipParts SchmTipResistances(const Project& p, int i, TraceRecorder* rec)
 {
+    StepTrace tr(rec, i, kSchmertmannName, "qc2: above the tip");
     const Single d = p.PileEqDiameter;
     const Single t = p.StepDepth[i];
 
@@ -74,6 +77,15 @@ SchmTipParts SchmTipResistances(const Project& p, int i)
         Scratch path(up.count());
         const Single sum = AddMinimumPath(0, p.StepTip.data(), up.begin, up.end, path);
         parts.qc2 = sum / static_cast<Single>(up.count());
+        if (tr) {
+            tr("zone top (tip - 8 D)", above, "ft");
+            tr.Count("steps", up.count(), "steps");
+            for (int k = up.begin; k < up.end; ++k)
+                tr("minimum path at " + GeneralForm(p.StepDepth[k]) + " ft (qc " + GeneralForm(p.StepTip[k]) +
+                       ")",
+                   path[k - up.begin], "tsf");
+            tr("qc2 (mean of the minimum path)", parts.qc2, "tsf");
+        }
     }
 
     // qc1: the smallest of twelve zone values reaching 0.7 D to 4 D below the tip.
@@ -94,8 +106,10 @@ SchmTipParts SchmTipResistances(const Project& p, int i)
     Scratch path(ends[11] - top);
     bool any = false;
     Single qc1 = 0;
+    int governing = 0;
     Single down = 0;
     int walked = top;
+    Single zoneValues[12] = {};
     for (int z = 0; z < 12; ++z) {
         const int end = ends[z];
         for (; walked < end; ++walked)
@@ -104,20 +118,56 @@ SchmTipParts SchmTipResistances(const Project& p, int i)
             continue;
         const int n = end - top;
         const Single value = AddMinimumPath(down, q, top, end, path) / static_cast<Single>(2 * n);
-        if (!any || value < qc1)
+        zoneValues[z] = value;
+        if (!any || value < qc1) {
             qc1 = value;
+            governing = z + 1;
+        }
         any = true;
     }
     parts.qc1 = any ? qc1 : parts.qc2;
+    if (tr) {
+        // The two means of each zone are worked out here for the reader; the zone
+        // value compared is the one computed above.
+        Single downward = 0;
+        int at2 = top;
+        for (int z = 0; z < 12; ++z) {
+            const int end = ends[z];
+            for (; at2 < end; ++at2)
+                downward = downward + q[at2 - 1];
+            tr.Part("qc1: zone " + IntegerText(z + 1) + " below the tip");
+            tr("zone bottom (tip + " + FixedForm(0.3 * (z + 1) + 0.4, 1) + " D)",
+               static_cast<Single>(t + (0.3 * (z + 1) + 0.4) * d), "ft");
+            const int n = end > top ? end - top : 0;
+            tr.Count("steps", n, "steps");
+            if (n == 0)
+                continue;
+            tr("downward mean", downward / static_cast<Single>(n), "tsf");
+            tr("minimum-path mean", AddMinimumPath(0, q, top, end, path) / static_cast<Single>(n), "tsf");
+            tr("zone value (mean of the two)", zoneValues[z], "tsf", z + 1 == governing);
+        }
+        tr.Part("qc1");
+        if (any) {
+            tr.Count("governing zone", governing, "", true);
+            tr("qc1 (smallest zone value)", parts.qc1, "tsf");
+        } else {
+            tr("qc1 (no zone holds a step: qc2 taken)", parts.qc1, "tsf");
+        }
+    }
     return parts;
 }
 
-void SchmStepEndBearing(Project& p, int i)
+void SchmStepEndBearing(Project& p, int i, TraceRecorder* rec)
 {
-    const SchmTipParts parts = SchmTipResistances(p, i);
+    const SchmTipParts parts = SchmTipResistances(p, i, rec);
     Single qt = (parts.qc1 + parts.qc2) / 2;
-    if (qt > 150)
+    const StepTrace t(rec, i, kSchmertmannName, "End bearing");
+    t("qt = (qc1 + qc2) / 2", qt, "tsf");
+    if (qt > 150) {
         qt = 150;
+        t("qt limited to 150 tsf", qt, "tsf", true);
+    }
+    t("tip area", p.PileTipArea, "sq ft");
     p.SchmEndBearing[i] = qt * p.PileTipArea;
 }
 
@@ -150,8 +200,9 @@ Single SandDepthFactor(Single ratio)
                                0.00004243 * ratio * ratio * ratio);
 }
 
-Single SchmStepFriction(const Project& p, int i, const LayerValues* layers)
+Single SchmStepFriction(const Project& p, int i, const LayerValues* layers, TraceRecorder* rec)
 {
+    const StepTrace t(rec, i, kSchmertmannName, "Friction");
     Single fs, sand, siltClay;
     if (p.AutoLayers != False || layers == nullptr) {
         // The last step has no step below it; it pairs with itself.
@@ -165,26 +216,36 @@ Single SchmStepFriction(const Project& p, int i, const LayerValues* layers)
         sand = layers->sand[i];
         siltClay = layers->siltClay[i];
     }
+    t(layers != nullptr && p.AutoLayers == False ? "fs (layer mean)" : "fs (mean of the step and the next)",
+      fs, "tsf");
     ApplyClayOverride(sand, siltClay);
+    t("sand (after the clay override)", sand, "fraction");
+    t("silt + clay (after the clay override)", siltClay, "fraction");
 
     const Single ratio = (p.StepDepth[i] - p.PileTopDepth) / p.PileEqDiameter;
     const Single alphaC = ClayReductionFactor(fs);
     const Single alphaS = SandDepthFactor(ratio);
     Single f = (alphaS * sand + siltClay * alphaC) * fs;
-    if (f > 1.2)
+    t("depth ratio (depth below the pile top / D)", ratio, "");
+    t("alphaC (clay)", alphaC, "");
+    t("alphaS (sand)", alphaS, "");
+    t("f = (alphaS x sand + silt + clay x alphaC) x fs", f, "tsf");
+    if (f > 1.2) {
         f = static_cast<Single>(1.2);
+        t("f limited to 1.2 tsf", f, "tsf", true);
+    }
     return p.PilePerimeter * f * p.StepSize;
 }
 
-void RunSchmertmann(Project& p, Single /*topCutoff*/, const LayerValues* layers)
+void RunSchmertmann(Project& p, Single /*topCutoff*/, const LayerValues* layers, TraceRecorder* rec)
 {
     RunMethodFrame(
         p, p.NumSteps, p.SchmEndBearing, p.SchmFriction, p.SchmUltimate,
         [&](int i) {
-            SchmStepEndBearing(p, i);
+            SchmStepEndBearing(p, i, rec);
             return p.SchmEndBearing[i];
         },
-        [&](int i) { return SchmStepFriction(p, i, layers); });
+        [&](int i) { return SchmStepFriction(p, i, layers, rec); }, rec, kSchmertmannName);
 }
 
 } // namespace quarvex

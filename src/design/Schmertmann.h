@@ -7,19 +7,19 @@ namespace quarvex {
 
 // Fills SchmEndBearing, SchmFriction, SchmUltimate over the analysis range and
 // nothing else. topCutoff is not used by this method.
-void RunSchmertmann(Project& p, Single topCutoff, const LayerValues* layers);
+void RunSchmertmann(Project& p, Single topCutoff, const LayerValues* layers, TraceRecorder* rec = nullptr);
 
 // Sets SchmEndBearing(i): the mean of qc1 (below the tip) and qc2 (above it),
 // limited to 150 tsf, times the tip area.
-void SchmStepEndBearing(Project& p, int i);
-Single SchmStepFriction(const Project& p, int i, const LayerValues* layers);
+void SchmStepEndBearing(Project& p, int i, TraceRecorder* rec = nullptr);
+Single SchmStepFriction(const Project& p, int i, const LayerValues* layers, TraceRecorder* rec = nullptr);
 
 // The two parts of the tip resistance at step i, for inspection.
 struct SchmTipParts {
     Single qc1 = 0;
     Single qc2 = 0;
 };
-SchmTipParts SchmTipResistances(const Project& p, int i);
+SchmTipParts SchmTipResistances(const Project& p, int i, TraceRecorder* rec = nullptr);
 
 // The mean of the values going down and of the minimum path coming up, over
 // values[first..last) in increasing depth.

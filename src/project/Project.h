@@ -135,6 +135,10 @@ struct Project {
     Integer NumExtSteps = 0;
     Array1<Single> ExtStepDepth;
     Array1<Single> ExtStepTip;
+    // The readings cut above the pile top and the Schmertmann method box of the
+    // last run, so that its working can be shown again afterwards.
+    Single RunTopCutoff = 0;
+    Integer RunSchmertmannBox = 1;
     // The design load of the last "Analysis" (0: none, the run stops at the
     // ultimate capacities) and its basis, read by the results screen: 0 allowable
     // (FS), 1 factored (phi); a factor per method in the method table's order.
