@@ -20,7 +20,7 @@ void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmann
     tr(schmertmannBox != 1 ? "sand end bearing (Schmertmann's, computed afresh)"
                            : "sand end bearing (Schmertmann's end bearing)",
        sandBearing, "tons");
-    tr("clay end bearing (9 su, su = qc / 20)", clayBearing, "tons");
+    tr("clay end bearing (9 su with su = qc / 20)", clayBearing, "tons");
 
     // Soil from eight diameters above the tip to four below it, below the pile top.
     const Single eightD = 8 * d;

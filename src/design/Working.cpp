@@ -97,6 +97,7 @@ std::optional<TraceRecorder> TraceDesign(const Project& p, const std::vector<int
         }
 
         Project copy = p;
+        RedimResults(copy, methods, copy.NumSteps);
         RunMethodsAndAverage(copy, methods, p.RunTopCutoff, p.RunSchmertmannBox, &rec);
         for (const MethodEntry& m : methods) {
             const ConstMethodArrays now = m.Results(copy);
