@@ -370,6 +370,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 std::string HelpText()
 {
     return R"(Usage: quarvex-batch INPUT [options]
+       quarvex-batch site [FILE|FOLDER...] [--manifest FILE] --output-dir DIR [options]
 
 Designs a driven precast concrete pile from one CPT data file without the
 screens: reads the file, converts SI or millivolt readings to ft and tsf,
@@ -444,6 +445,33 @@ Design load (optional; without --load the run stops at the capacities):
                               design basis and the result per method
   A run that completes exits 0 whether or not the load is reached; the lines
   printed name the methods that fail.
+
+Site runs (quarvex-batch site): the same pile over many soundings at once.
+  FILE|FOLDER...              data files, or folders whose files (hidden ones
+                              left out) are taken in name order
+  --manifest FILE             a CSV with a heading row and the columns
+                              file,units,title_lines and optionally
+                              elevation,name; an empty cell takes the option's
+                              value; relative files are beside the manifest
+  --output-dir DIR            required: each sounding's output file goes to
+                              DIR/NAME.dat (NAME: the data file's name without
+                              its extension), the same bytes as a single run;
+                              DIR/site.csv holds a row per sounding (a failure
+                              is recorded there and writes no file) and the
+                              characteristic capacities at the tips;
+                              DIR/site-profile.csv those over depth
+  --jobs N                    worker threads (default: one per core)
+  --quiet                     no progress line on standard error
+  --xi3 F | F1,...,F7         correlation factor on the mean, one for every
+                              number of soundings or seven for n = 1, 2, 3, 4,
+                              5, 7 and 10 or more (default: the recommended
+                              values of EN 1997-1 Table A.10, 1.40 ... 1.25)
+  --xi4 F | F1,...,F7         the same on the minimum (default 1.40 ... 1.08)
+  Characteristic value R_c,k = min(mean / xi3, minimum / xi4). The pile,
+  design-load and project information options apply to every sounding; --units,
+  --title-lines and --elevation unless its manifest row gives them; --output,
+  --csv and --report do not apply. A site run that completes exits 0, whatever
+  became of single soundings.
 
 Standard output shows the capacities at the deepest listed step of the pile
 and where the file went. Exit status: 0 success; 1 the file cannot be read,
