@@ -4,9 +4,11 @@
 #include "project/NumberText.h"
 #include "results/Corrections.h"
 #include "screenlogic/DesignView.h"
+#include "screenlogic/WorkingView.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/charts/PageLayout.h"
 #include "ui/design/DesignScreenParts.h"
+#include "ui/design/FrmWorking.h"
 #include "ui/shell/ProjectText.h"
 #include "ui/shell/ScreenHelpers.h"
 
@@ -121,6 +123,9 @@ FrmPlotResults::FrmPlotResults(Project& project, Dialogs& dialogs, MethodSource 
     QAction* exportCsv = key("Export CSV", "ExportCsv", "Export the step values to a CSV file");
     exportCsv->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(exportCsv, &QAction::triggered, this, &FrmPlotResults::ExportCsv);
+    connect(
+        key("Working", "Working", "Show how the capacities of a depth were obtained (or click the graph)"),
+        &QAction::triggered, this, [this] { ShowWorking(); });
     // Only a run with a design load has a decision to report.
     designBasis_ = KeptDesignBasis(p_, DefaultMethods());
     if (designBasis_) {
@@ -353,6 +358,8 @@ void FrmPlotResults::ShowRows()
         methodCheck_[k]->setEnabled(state_.MethodEnabled(k));
         designCurves_.SetMethodVisible(k, state_.MethodChecked(k));
     }
+    if (working_ != nullptr)
+        working_->SetMethods(VisibleMethodNames());
 }
 
 void FrmPlotResults::PlotCapacity(int optionIndex)
@@ -433,6 +440,27 @@ QString FrmPlotResults::HoverTextAt(const QPoint& viewportPos) const
 
 bool FrmPlotResults::eventFilter(QObject* watched, QEvent* event)
 {
+    // A click (not a drag) on the capacity graph shows the working of that depth.
+    if (watched == capacity_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton)
+            pressAt_ = press->position().toPoint();
+        return false;
+    }
+    if (watched == capacity_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto* release = static_cast<QMouseEvent*>(event);
+        const QPoint at = release->position().toPoint();
+        if (release->button() == Qt::LeftButton && (at - pressAt_).manhattanLength() <= 3) {
+            QChart* chart = capacity_->chart();
+            const QPointF inChart = chart->mapFromScene(capacity_->mapToScene(at));
+            if (!chart->series().isEmpty() && chart->plotArea().contains(inChart)) {
+                const QPointF value = chart->mapToValue(inChart, chart->series().first());
+                if (const int step = WorkingStepAt(p_, value.y()))
+                    ShowWorking(step);
+            }
+        }
+        return false;
+    }
     // The graph's own hover names the curves by their chart legends; here the
     // captions of the capacity shown name them, and only nearby points count.
     if (watched == capacity_->viewport() && event->type() == QEvent::MouseMove) {
@@ -567,6 +595,38 @@ void FrmPlotResults::ExportCsv()
         done = pipeline.ExportCsv(name->toStdString());
     }
     ShowMessage(dialogs_, this, done);
+}
+
+FrmWorking* FrmPlotResults::Working() const
+{
+    return working_.data();
+}
+
+std::vector<std::string> FrmPlotResults::VisibleMethodNames() const
+{
+    std::vector<std::string> names;
+    const MethodTable& methods = DefaultMethods();
+    for (int k = 0; k < kMethods && k < static_cast<int>(methods.size()); ++k) {
+        const MethodEntry& m = methods[static_cast<std::size_t>(k)];
+        if (!m.IsAverage() && state_.MethodChecked(k) && state_.MethodEnabled(k))
+            names.push_back(m.name);
+    }
+    return names;
+}
+
+void FrmPlotResults::ShowWorking(int step)
+{
+    if (working_ == nullptr) {
+        working_ = new FrmWorking(p_, dialogs_, VisibleMethodNames(), this);
+        // A window of its own beside the graphs, discarded with this screen.
+        working_->setWindowFlag(Qt::Window, true);
+        working_->setAttribute(Qt::WA_DeleteOnClose, true);
+    }
+    if (step != 0)
+        working_->ShowStep(step);
+    working_->show();
+    working_->raise();
+    working_->activateWindow();
 }
 
 void FrmPlotResults::SaveReport()

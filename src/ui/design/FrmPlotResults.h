@@ -11,10 +11,13 @@
 #include "ui/shell/Dialogs.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -24,6 +27,7 @@ class QRadioButton;
 namespace quarvex {
 
 class DepthChart;
+class FrmWorking;
 class PrintPage;
 
 class FrmPlotResults : public QMainWindow {
@@ -46,6 +50,11 @@ public:
     // outside the plot area).
     QString HoverTextAt(const QPoint& viewportPos) const;
 
+    // The "Working" window while it is open.
+    FrmWorking* Working() const;
+    // The methods whose working that window shows: the visible ones.
+    std::vector<std::string> VisibleMethodNames() const;
+
     // The printed page: header, legend image and the capacity graph.
     void PaintPage(PrintPage& page);
 
@@ -59,6 +68,9 @@ public slots:
     void ExportCsv();
     // Asks for a file name and writes the design report there (with a load only).
     void SaveReport();
+    // Opens (or brings up) the "Working" window at a step of the analysis range;
+    // 0: the pile tip step.
+    void ShowWorking(int step = 0);
 
 signals:
     void backRequested();
@@ -93,6 +105,8 @@ private:
     std::optional<DesignDecision> decision_;
     DesignSummaryPanel* designSummary_ = nullptr;
     DesignCurves designCurves_;
+    QPointer<FrmWorking> working_;
+    QPoint pressAt_;
 };
 
 } // namespace quarvex

@@ -1,6 +1,10 @@
 #include "ui/shell/FrmAbout.h"
 
+#include "design/Verification.h"
 #include "ui/shell/ScreenHelpers.h"
+
+#include <QFontDatabase>
+#include <QPlainTextEdit>
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -27,7 +31,13 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
     cmdExit->setDefault(true);
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
 
+    auto* verification = new QPushButton(QStringLiteral("&Verification report"), this);
+    verification->setObjectName(QStringLiteral("CmdVerification"));
+    verification->setAutoDefault(false);
+    connect(verification, &QPushButton::clicked, this, [this] { ShowVerificationReport(this); });
+
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(verification);
     buttons->addStretch(1);
     buttons->addWidget(cmdExit);
     auto* layout = new QVBoxLayout(this);
@@ -37,6 +47,34 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose, true);
     SizeToScreen(this, 0.65, 0.65);
     cmdExit->setFocus();
+}
+
+QDialog* ShowVerificationReport(QWidget* parent)
+{
+    auto* dialog = new QDialog(parent);
+    dialog->setObjectName(QStringLiteral("FrmVerification"));
+    dialog->setWindowTitle(QStringLiteral("Verification report"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose, true);
+    auto* text = new QPlainTextEdit(dialog);
+    text->setObjectName(QStringLiteral("TxtVerification"));
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text->setPlainText(QString::fromStdString(VerificationReport(RunVerification())));
+    auto* close = new QPushButton(QStringLiteral("Close"), dialog);
+    close->setObjectName(QStringLiteral("CmdClose"));
+    close->setDefault(true);
+    QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(text);
+    layout->addLayout(buttons);
+    SizeToScreen(dialog, 0.8, 0.6);
+    dialog->show();
+    close->setFocus();
+    return dialog;
 }
 
 } // namespace quarvex

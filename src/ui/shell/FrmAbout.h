@@ -18,6 +18,10 @@ private:
     QTextBrowser* richTextBox1_ = nullptr;
 };
 
+// Runs the built-in verification and shows its report in a window of its own
+// (deleted when closed), which it returns.
+QDialog* ShowVerificationReport(QWidget* parent);
+
 // The document the screen shows (rich text).
 QString AboutDocumentHtml();
 
