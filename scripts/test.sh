@@ -33,11 +33,12 @@ else
   echo "clang-tidy is not installed (scripts/install-deps.sh installs it); skipping this check"
 fi
 
-echo "== thread sanitizer build: two projects computed at once"
+echo "== thread sanitizer build: two projects computed at once, a site run on four workers"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUARVEX_TSAN=ON -DQUARVEX_BUILD_UI=OFF \
   -DQUARVEX_BUILD_BENCH=OFF >/dev/null
-cmake --build build-tsan -j"$jobs" --target test_threads
+cmake --build build-tsan -j"$jobs" --target test_threads test_site
 TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/core/design/test_threads
+TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/core/batch/test_site
 
 echo "== sanitizer build"
 # Qt keeps some allocations until exit; leak reports would fail test discovery.
