@@ -313,7 +313,7 @@ SiteResult RunSite(const Options& o, const std::vector<SiteSounding>& soundings,
         const auto [it, fresh] = taken.emplace(*single.output, k);
         if (!fresh)
             refusal[k] = "its output file " + *single.output + " is that of sounding " +
-                         IntegerText(static_cast<long long>(it->second + 1)) + " (" +
+                         IntegerText(static_cast<long long>(it->second) + 1) + " (" +
                          soundings[it->second].file + ")";
         else if (SameFile(*single.output, single.input))
             refusal[k] = "the output would replace the data file";
