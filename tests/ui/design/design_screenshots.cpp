@@ -4,6 +4,7 @@
 
 #include "DesignFixtures.h"
 
+#include "screenlogic/WorkingView.h"
 #include "ui/FakeDialogs.h"
 #include "ui/charts/DepthChart.h"
 #include "ui/design/FrmCorrection.h"
@@ -11,6 +12,8 @@
 #include "ui/design/FrmPlotResults.h"
 #include "ui/design/FrmSoilLayers.h"
 #include "ui/design/FrmTipOptions.h"
+#include "ui/design/FrmWorking.h"
+#include "ui/shell/FrmAbout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -186,6 +189,20 @@ int main(int argc, char** argv)
     // The toolbar alone: its commands, "Export CSV" among them.
     results->findChild<QToolBar*>("Toolbar1")->grab().save(outDir + "/results_toolbar.png");
     std::printf("saved results_toolbar.png\n");
+
+    // The working of the step nearest 40 ft, as a checker reads it.
+    results->ShowWorking(WorkingStepAt(p, 40));
+    if (FrmWorking* working = results->Working()) {
+        working->resize(720, 860);
+        Shot(*working, "results_working.png");
+        working->close();
+    }
+    // The built-in verification report, as the About screen shows it.
+    if (QDialog* verification = ShowVerificationReport(nullptr)) {
+        verification->resize(1420, 520);
+        Shot(*verification, "about_verification.png");
+        verification->close();
+    }
 
     dialogs.pdfPath = QDir(outDir).filePath("results_print.pdf");
     Trigger(*results, "Print");
