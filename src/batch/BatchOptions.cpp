@@ -89,7 +89,7 @@ const std::set<std::string>& SiteOnlyOptions()
 }
 const std::set<std::string>& SingleOnlyOptions()
 {
-    static const std::set<std::string> names = {"--output", "--csv", "--report"};
+    static const std::set<std::string> names = {"--output", "--csv", "--report", "--trace", "--trace-file"};
     return names;
 }
 
@@ -239,6 +239,17 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         {"--phi", optText(designLoad.phi)},
         {"--gamma", optText(designLoad.gamma)},
         {"--report", optText(o.report)},
+        {"--trace",
+         [&](const std::string& v) {
+             const auto depth = ToDouble(v);
+             if (v != "all" && (!depth || *depth < 0)) {
+                 error = "--trace must be a depth in ft (0 or more) or all, not '" + v + "'";
+                 return false;
+             }
+             o.traceDepths.push_back(v);
+             return true;
+         }},
+        {"--trace-file", optText(o.traceFile)},
         {"--output-dir", optText(o.siteRun.outputDir)},
         {"--manifest", optText(o.siteRun.manifest)},
         {"--jobs",
@@ -255,6 +266,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     // Options without a value.
     const std::map<std::string, std::function<void()>> flags = {
         {"--quiet", [&] { o.siteRun.quiet = true; }},
+        {"--verify", [&] { o.verify = true; }},
     };
 
     // "site" first makes a site run; every other argument keeps its meaning.
@@ -333,6 +345,18 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
     if (o.help)
         return o;
+    if (o.verify) {
+        // The report stands alone: a design option given with it would be ignored.
+        if (o.site || inputSeen || o.given.size() != 1) {
+            error = "--verify takes no data file and no other option";
+            return std::nullopt;
+        }
+        return o;
+    }
+    if (o.traceFile && o.traceDepths.empty()) {
+        error = "--trace-file needs --trace DEPTH";
+        return std::nullopt;
+    }
     if (o.site) {
         if (!o.siteRun.outputDir || o.siteRun.outputDir->empty()) {
             error = "a site run needs --output-dir DIR";
@@ -371,6 +395,7 @@ std::string HelpText()
 {
     return R"(Usage: quarvex-batch INPUT [options]
        quarvex-batch site [FILE|FOLDER...] [--manifest FILE] --output-dir DIR [options]
+       quarvex-batch --verify
 
 Designs a driven precast concrete pile from one CPT data file without the
 screens: reads the file, converts SI or millivolt readings to ft and tsf,
@@ -424,6 +449,18 @@ Output:
   --output FILE               design output file (default Output.dat here)
   --csv FILE                  also write every step's depth, soil percentages
                               and the twelve capacity arrays as CSV
+  --trace DEPTH|all           also write the working of the step nearest to
+                              DEPTH ft (repeatable; all: every step of the
+                              analysis range) as CSV: depth, method, part,
+                              name, value, unit; each method's rows end with
+                              the step's end bearing, friction increment and
+                              cumulative friction, the values of the results
+  --trace-file FILE           the working goes to FILE (default: standard
+                              output, after the summary)
+  --verify                    run the built-in reference cases (published
+                              factors and limits, hand calculations) and print
+                              one line per case with its source; exit 1 when
+                              any fails
   -h, --help                  this text
 
 Design load (optional; without --load the run stops at the capacities):

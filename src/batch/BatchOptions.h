@@ -67,6 +67,14 @@ struct Options {
     // hold it (checked later, like the other inputs).
     std::optional<DesignLoadTexts> designLoad;
     std::optional<std::string> report;
+
+    // The working of chosen depths (ft, as typed; "all": every step of the
+    // analysis range) as CSV, to a file or standard output.
+    std::vector<std::string> traceDepths;
+    std::optional<std::string> traceFile;
+
+    // The built-in verification report instead of a design.
+    bool verify = false;
 };
 
 // The unit system code of --units' names (ft-tsf, m-MPa, m-mV); nothing for

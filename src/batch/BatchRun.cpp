@@ -7,6 +7,7 @@
 #include "design/DesignRun.h"
 #include "design/OutputFile.h"
 #include "design/TipOptions.h"
+#include "design/Working.h"
 #include "input/Cleaning.h"
 #include "input/Reader.h"
 #include "pipeline/Pipeline.h"
@@ -18,6 +19,7 @@
 #include "screenlogic/DesignView.h"
 #include "screenlogic/PileChecks.h"
 #include "screenlogic/SoilLayerEntry.h"
+#include "screenlogic/WorkingView.h"
 
 #include <filesystem>
 #include <memory>
@@ -170,6 +172,36 @@ DesignedCapacities Capacities(const Project& p, const std::optional<DesignDecisi
 }
 
 // The run proper; `r` collects what is printed and what was reached.
+// The working of the depths asked for, from the run just made.
+template <typename Refuse> void WriteTrace(const Options& o, const Project& p, RunResult& r, Refuse&& refuse)
+{
+    std::vector<int> steps;
+    for (const std::string& d : o.traceDepths) {
+        if (d == "all") {
+            const std::vector<int> all = WorkingSteps(p);
+            steps.insert(steps.end(), all.begin(), all.end());
+        } else if (const int step = NearestStep(p, ToDouble(d).value_or(0))) {
+            steps.push_back(step);
+        }
+    }
+    const auto trace = TraceDesign(p, steps, DefaultMethods());
+    if (!trace) {
+        refuse(kMsgAnalysisError);
+        return;
+    }
+    const std::string csv = TraceCsv(p, *trace);
+    if (!o.traceFile) {
+        r.out += csv;
+        return;
+    }
+    if (!WriteFileReplacing(*o.traceFile, csv)) {
+        refuse("Could not write to file: " + *o.traceFile);
+        return;
+    }
+    if (r.status == kExitOk)
+        r.out += "The working was written to file: " + *o.traceFile + "\n";
+}
+
 void Run(const Options& o, bool keepProfile, RunResult& r)
 {
     const auto refuse = [&r](const std::string& text) {
@@ -314,6 +346,8 @@ void Run(const Options& o, bool keepProfile, RunResult& r)
         r.out += "Step values were written to file: " + *o.csv + "\n";
     if (o.report && r.status == kExitOk)
         r.out += "The design report was written to file: " + *o.report + "\n";
+    if (!o.traceDepths.empty() && result.exported)
+        WriteTrace(o, p, r, refuse);
 }
 
 } // namespace
@@ -363,6 +397,14 @@ std::optional<std::string> OutputClash(const Options& o)
             return std::string("--report and --output name the same file");
         if (o.csv && SameFile(report, *o.csv))
             return std::string("--report and --csv name the same file");
+    }
+    if (o.traceFile) {
+        const std::string& trace = *o.traceFile;
+        if (SameFile(trace, o.input))
+            return std::string("the working would replace the data file");
+        if (SameFile(trace, output) || (o.csv && SameFile(trace, *o.csv)) ||
+            (o.report && SameFile(trace, *o.report)))
+            return std::string("--trace-file names the same file as another output");
     }
     return std::nullopt;
 }

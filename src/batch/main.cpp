@@ -6,6 +6,7 @@
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "batch/Site.h"
+#include "design/Verification.h"
 
 #include <cstdio>
 #include <string>
@@ -37,6 +38,11 @@ int main(int argc, char** argv)
     if (options->help) {
         Put(stdout, HelpText());
         return kExitOk;
+    }
+    if (options->verify) {
+        const auto cases = quarvex::RunVerification();
+        Put(stdout, quarvex::VerificationReport(cases));
+        return quarvex::AllPassed(cases) ? kExitOk : kExitRefused;
     }
     if (options->site)
         return SiteCommand(*options);
