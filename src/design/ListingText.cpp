@@ -2,6 +2,7 @@
 
 #include "project/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -72,8 +73,28 @@ std::uint64_t ScaledRounded(std::uint32_t m, int q, int s)
     return static_cast<std::uint64_t>(d);
 }
 
-// Writes the %.7G text of a positive finite value in [1e-10, 1e15) to `w` and
-// returns its end; nullptr outside that range.
+// Two decimal digits per entry, "00" to "99".
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the 7 digits of 1 000 000 <= v < 10 000 000 to d[0..6].
+void SevenDigitChars(std::uint32_t v, char* d)
+{
+    const std::uint32_t high = v / 100000; // 10..99
+    const std::uint32_t low = v % 100000;
+    const std::uint32_t mid = low / 1000;
+    const std::uint32_t last = low % 1000;
+    std::memcpy(d, kDigitPairs + 2 * high, 2);
+    std::memcpy(d + 2, kDigitPairs + 2 * mid, 2);
+    std::memcpy(d + 4, kDigitPairs + 2 * (last / 10), 2);
+    d[6] = static_cast<char>('0' + last % 10);
+}
+
+// Writes the %.7G text of a positive finite value in [1e-10, 1e15) to `w`, with
+// no 0 before the point of a value below 1, and returns its end; nullptr
+// outside that range.
 char* SevenDigitsFast(float v, char* w)
 {
     if (!(v >= 1e-10F && v < 1e15F))
@@ -95,75 +116,74 @@ char* SevenDigitsFast(float v, char* w)
         --e;
         digits = ScaledRounded(m, q, 6 - e);
     }
-    char d[8];
-    for (int k = 6; k >= 0; --k) {
-        d[k] = static_cast<char>('0' + digits % 10);
-        digits /= 10;
-    }
+    // The digits are copied in fixed blocks of 8 (one move each) and the text
+    // cut at its length afterwards; the caller's room allows for the excess.
+    char d[16];
+    SevenDigitChars(static_cast<std::uint32_t>(digits), d);
+    d[7] = '0';
     int used = 7;
     while (used > 1 && d[used - 1] == '0')
         --used;
 
-    if (e >= -4 && e < 7) {
-        if (e >= 0) {
-            const int whole = e + 1;
-            for (int k = 0; k < whole; ++k)
-                *w++ = k < used ? d[k] : '0';
-            if (used > whole) {
-                *w++ = '.';
-                for (int k = whole; k < used; ++k)
-                    *w++ = d[k];
-            }
-        } else {
-            *w++ = '0';
-            *w++ = '.';
-            for (int k = 0; k < -e - 1; ++k)
-                *w++ = '0';
-            for (int k = 0; k < used; ++k)
-                *w++ = d[k];
-        }
-    } else {
-        *w++ = d[0];
-        if (used > 1) {
-            *w++ = '.';
-            for (int k = 1; k < used; ++k)
-                *w++ = d[k];
-        }
-        *w++ = 'E';
-        *w++ = e < 0 ? '-' : '+';
-        const int a = e < 0 ? -e : e;
-        *w++ = static_cast<char>('0' + a / 10);
-        *w++ = static_cast<char>('0' + a % 10);
+    if (e >= 0 && e < 7) {
+        const int whole = e + 1;
+        std::memcpy(w, d, 8);
+        if (used <= whole)
+            return w + whole; // the digits past `used` are the zeros it needs
+        w[whole] = '.';
+        std::memcpy(w + whole + 1, d + whole, 8);
+        return w + used + 1;
     }
+    if (e < 0 && e >= -4) {
+        // ".5", ".0012345": the 0 before the point is left out here already.
+        constexpr char kPointZeros[4] = {'.', '0', '0', '0'};
+        std::memcpy(w, kPointZeros, 4);
+        w += -e;
+        std::memcpy(w, d, 8);
+        return w + used;
+    }
+    w[0] = d[0];
+    if (used > 1) {
+        w[1] = '.';
+        std::memcpy(w + 2, d + 1, 8);
+        w += used + 1;
+    } else {
+        w += 1;
+    }
+    *w++ = 'E';
+    *w++ = e < 0 ? '-' : '+';
+    const int a = e < 0 ? -e : e;
+    *w++ = static_cast<char>('0' + a / 10);
+    *w++ = static_cast<char>('0' + a % 10);
     return w;
 }
 
 } // namespace
 
-void AppendListingForm(std::string& out, float v)
+char* WriteListingForm(char* w, float v)
 {
     const float a = std::fabs(v);
-    char buf[32];
-    buf[0] = std::signbit(v) && v != 0 ? '-' : ' ';
+    *w++ = std::signbit(v) && v != 0 ? '-' : ' ';
     char* end;
     if (a == 0) {
-        buf[1] = '0';
-        end = buf + 2;
+        *w = '0';
+        end = w + 1;
     } else {
-        end = SevenDigitsFast(a, buf + 1);
+        end = SevenDigitsFast(a, w);
         if (end == nullptr) {
-            out += ListingForm(v);
-            return;
+            const std::string text = ListingForm(v);
+            std::copy_n(text.data(), text.size(), w - 1);
+            return w - 1 + text.size();
         }
     }
     *end++ = ' ';
-    // Values below 1 go without the 0 before the point.
-    if (end - buf > 3 && buf[1] == '0' && buf[2] == '.') {
-        buf[1] = buf[0];
-        out.append(buf + 1, static_cast<std::size_t>(end - buf - 1));
-    } else {
-        out.append(buf, static_cast<std::size_t>(end - buf));
-    }
+    return end;
+}
+
+void AppendListingForm(std::string& out, float v)
+{
+    char buf[kListingFormMax];
+    out.append(buf, static_cast<std::size_t>(WriteListingForm(buf, v) - buf));
 }
 
 } // namespace quarvex

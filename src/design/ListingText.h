@@ -7,6 +7,14 @@
 
 namespace quarvex {
 
+// The longest listing form of a Single (" 1.234568E+07 " and its like), with
+// room for the digits written past its end.
+inline constexpr int kListingFormMax = 32;
+
+// Writes ListingForm(v) at `w`, which must have kListingFormMax characters of
+// room, and returns its end.
+char* WriteListingForm(char* w, float v);
+
 // Appends ListingForm(v) to `out`.
 void AppendListingForm(std::string& out, float v);
 

@@ -3,9 +3,75 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace quarvex {
+
+namespace {
+
+// Exact powers of ten as doubles (10^22 is the largest a double holds exactly).
+constexpr double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+} // namespace
+
+// The numbers of a data file are short decimals: at most 15 digits and a small
+// exponent. Their digits then make an exact double, and one multiplication or
+// division by an exact power of ten rounds once, to the same double a correctly
+// rounding reader gives.
+const char* ScanShortDecimal(const char* c, const char* end, double& out)
+{
+    if (c == end)
+        return nullptr;
+    const bool negative = *c == '-';
+    if (*c == '+' || *c == '-')
+        ++c;
+    auto digit = [](char ch) { return static_cast<unsigned>(ch - '0') < 10; };
+    std::uint64_t mantissa = 0;
+    const char* const whole = c;
+    while (c != end && digit(*c)) {
+        mantissa = mantissa * 10 + static_cast<unsigned>(*c - '0');
+        ++c;
+    }
+    std::ptrdiff_t digits = c - whole;
+    std::ptrdiff_t scale = 0; // the decimal exponent of the last digit
+    if (c != end && *c == '.') {
+        const char* const fraction = ++c;
+        while (c != end && digit(*c)) {
+            mantissa = mantissa * 10 + static_cast<unsigned>(*c - '0');
+            ++c;
+        }
+        scale = fraction - c;
+        digits += c - fraction;
+    }
+    // More digits could overflow the mantissa or make it inexact as a double.
+    if (digits == 0 || digits > 15)
+        return nullptr;
+    if (c != end && (*c == 'e' || *c == 'E')) {
+        ++c;
+        const bool expNegative = c != end && *c == '-';
+        if (c != end && (*c == '+' || *c == '-'))
+            ++c;
+        if (c == end || !digit(*c))
+            return nullptr;
+        int exponent = 0;
+        for (; c != end && digit(*c); ++c) {
+            if (exponent > 1000)
+                return nullptr;
+            exponent = exponent * 10 + (*c - '0');
+        }
+        scale += expNegative ? -exponent : exponent;
+    }
+    double d = static_cast<double>(mantissa);
+    if (mantissa != 0) {
+        if (scale < -22 || scale > 22)
+            return nullptr;
+        d = scale < 0 ? d / kExactPow10[-scale] : d * kExactPow10[scale];
+    }
+    out = negative ? -d : d;
+    return c;
+}
 
 namespace {
 
@@ -57,6 +123,12 @@ long DecimalMagnitude(std::string_view s)
             exponent = -exponent;
     }
     return (intDigits > 0 ? intDigits - 1 : -(leadingFractionZeros + 1)) + exponent;
+}
+
+inline bool ShortDecimal(std::string_view s, double& out)
+{
+    const char* const end = s.data() + s.size();
+    return ScanShortDecimal(s.data(), end, out) == end;
 }
 
 } // namespace
@@ -150,6 +222,9 @@ bool IsNumeric(std::string_view s)
 
 std::optional<double> ToDouble(std::string_view text)
 {
+    double quick;
+    if (ShortDecimal(text, quick))
+        return quick;
     if (!IsNumeric(text))
         return std::nullopt;
     std::size_t b = 0;
@@ -181,6 +256,13 @@ std::optional<double> ToDouble(std::string_view text)
 
 std::optional<float> ToSingle(std::string_view text)
 {
+    double quick;
+    if (ShortDecimal(text, quick)) {
+        const float f = static_cast<float>(quick);
+        if (!std::isfinite(f))
+            return std::nullopt;
+        return f;
+    }
     auto d = ToDouble(text);
     if (!d)
         return std::nullopt;

@@ -35,6 +35,13 @@ bool IsNumeric(std::string_view text);
 // Text to Single; nothing when the text is not numeric or the value does not fit.
 std::optional<float> ToSingle(std::string_view text);
 
+// The quick reading of ToSingle and ToDouble, for a scanner that finds where a
+// number ends as it reads it: a sign, at most 15 digits with an optional point
+// and an optional exponent from c on. Returns the end of what was read with its
+// value in `out` (the very double ToDouble gives for that text), or nullptr when
+// the text there is not such a number (the general reading may still take it).
+const char* ScanShortDecimal(const char* c, const char* end, double& out);
+
 // Text to double; nothing when the text is not numeric or not finite.
 std::optional<double> ToDouble(std::string_view text);
 

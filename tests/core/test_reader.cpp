@@ -3,6 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <sys/stat.h>
+
 using namespace quarvex;
 using quarvex::testing::TempFile;
 using quarvex::testing::Titles;
@@ -164,6 +173,90 @@ TEST(Reader, ReadsFilesOfAnyLength)
         EXPECT_GE(p.RatioData.size(), n);
         EXPECT_GE(p.ElevData.size(), n);
     }
+}
+
+// A data line is first read in one pass, piece and number together; every line
+// must come out as the piece-by-piece reading gives it: the same values, or the
+// same refusal on the same line. These lines sit at the edges of the one-pass
+// reading (two blanks inside a comma piece make an empty piece, tabs belong to
+// a comma piece, numbers of more than 15 digits, text after a number).
+TEST(Reader, OddLinesReadAsPieceByPiece)
+{
+    const std::string format = "Wrong format data. Please Check line Number 4";
+    const std::string generic = "Could not read data from file. Please Check line Number 4";
+    const std::string numeric = "Data should be numeric, please check line number 4";
+    struct Case {
+        const char* line; // the second data line, after "1,10,0.1" or "1 10 0.1"
+        char separator;
+        std::vector<const char*> values; // the texts the values must equal; none for a refusal
+        std::string message;
+    } cases[] = {
+        {"2  3,20,0.2", ',', {}, format},
+        {"2 ,  20 ,0.2  ", ',', {"2", "20", "0.2"}, ""},
+        {"  2,20,0.2", ',', {"2", "20", "0.2"}, ""},
+        {"2,\t20,0.2", ',', {"2", "20", "0.2"}, ""},
+        {"2,20\t,0.2", ',', {"2", "20", "0.2"}, ""},
+        {"2,2\t0,0.2", ',', {}, generic},
+        {"2,,20,0.2", ',', {"2", "20", "0.2"}, ""},
+        {"2.00000000000000000001,12345678901234567890,0.1000000000000000055511151231257827",
+         ',',
+         {"2.00000000000000000001", "12345678901234567890", "0.1000000000000000055511151231257827"},
+         ""},
+        {"0.000000000000000000000000000001234,1e-30,1E+30", ',', {"1.234e-30", "1e-30", "1e30"}, ""},
+        {"123456789012345,1234567890123456,0.5", ',', {"123456789012345", "1234567890123456", "0.5"}, ""},
+        {"2,1.5e,0.2", ',', {}, generic},
+        {"2,1.5e+,0.2", ',', {}, generic},
+        {"2,12.5x,0.2", ',', {}, generic},
+        {"2,3e39,0.2", ',', {}, generic},
+        {"+2,-.5,5.", ',', {"2", "-0.5", "5"}, ""},
+        {"-0,+0,0.0e5", ',', {"-0", "0", "0"}, ""},
+        {"x,y,z", ',', {}, numeric},
+        {"1e5  2E-3 \t 3", ' ', {}, format},
+        {"1e5  2E-3   3", ' ', {"1e5", "2E-3", "3"}, ""},
+        {"2 20 0.2 7", ' ', {}, format},
+        {"2\r20 0.2", ' ', {}, format},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::string first = c.separator == ',' ? "1,10,0.1" : "1 10 0.1";
+        TempFile f(Titles(2) + first + "\r\n" + c.line + "\r\n");
+        Project p;
+        const Message m = Read(p, f.path(), 2);
+        if (c.values.empty()) {
+            EXPECT_EQ(p.ReadError, True);
+            EXPECT_EQ(m.text, c.message);
+            continue;
+        }
+        ASSERT_EQ(p.ReadError, False) << m.text;
+        ASSERT_EQ(p.NumReadings, 2);
+        const float* read[] = {&p.DepthData[2], &p.TipData[2], &p.SleeveData[2]};
+        for (int k = 0; k < 3; ++k) {
+            const auto expected =
+                static_cast<float>(std::strtod(c.values[static_cast<std::size_t>(k)], nullptr));
+            EXPECT_EQ(std::memcmp(read[k], &expected, sizeof expected), 0) << k;
+        }
+    }
+}
+
+// A file that tells no size (a pipe) is read in growing pieces; a sounding
+// larger than the first piece must come through whole.
+TEST(Reader, ReadsASoundingFromAPipe)
+{
+    TempFile dir("");
+    const std::string fifo = (dir.dir() / "sounding.fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string data = Titles(2);
+    const int n = 9000; // about 150 kB, over twice the first piece
+    for (int k = 1; k <= n; ++k)
+        data += std::to_string(k) + ".25, 50.5, 0.75\r\n";
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << data; });
+    Project p;
+    const Message m = Read(p, fifo, 2);
+    writer.join();
+    ASSERT_EQ(p.ReadError, False) << m.text;
+    EXPECT_EQ(p.NumReadings, n);
+    EXPECT_EQ(p.DepthData[n], n + 0.25F);
+    EXPECT_EQ(p.SleeveData[n], 0.75F);
 }
 
 TEST(Reader, ShorterSecondFileLeavesOldTailUnused)
