@@ -120,7 +120,7 @@ void AverageSteps(Project& p, TraceRecorder* rec)
 
     // Window i (i >= 2) is (bound[i - 1], bound[i]]; the bounds are accumulated by
     // repeated single-precision addition. Each reading is put in its window by a
-    // binary search, and the sums are kept per window in reading order, so they
+    // search, and the sums are kept per window in reading order, so they
     // are the same Singles a scan of every reading for every window would give.
     std::vector<Single> bound(static_cast<std::size_t>(N) + 1);
     bound[1] = size;
@@ -132,13 +132,25 @@ void AverageSteps(Project& p, TraceRecorder* rec)
     std::vector<int> count(static_cast<std::size_t>(N) + 1, 0);
     const auto first = bound.begin() + 1;
     const auto last = bound.end();
+    // Readings mostly come in depth order, so the window of the reading before,
+    // or the next one, usually holds the reading; the search is for the others.
+    int hint = 1;
+    auto closes = [&](int k, Single d) { return !(bound[k] < d) && (k == 1 || bound[k - 1] < d); };
     for (int j = 1; j <= p.NumReadings; ++j) {
         const Single d = p.DepthData[j];
         // The first bound >= d closes the window that holds d.
-        const auto it = std::lower_bound(first, last, d);
-        if (it == last)
-            continue;
-        const int i = static_cast<int>(it - bound.begin());
+        int i;
+        if (closes(hint, d)) {
+            i = hint;
+        } else if (hint < N && closes(hint + 1, d)) {
+            i = hint + 1;
+        } else {
+            const auto it = std::lower_bound(first, last, d);
+            if (it == last)
+                continue;
+            i = static_cast<int>(it - bound.begin());
+        }
+        hint = i;
         if (i < 2 || !(bound[i - 1] < d))
             continue;
         sumTip[i] += p.TipData[j];

@@ -3,6 +3,7 @@
 #include "project/NumberText.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -73,23 +74,22 @@ std::uint64_t ScaledRounded(std::uint32_t m, int q, int s)
     return static_cast<std::uint64_t>(d);
 }
 
-// Two decimal digits per entry, "00" to "99".
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// Writes the 7 digits of 1 000 000 <= v < 10 000 000 to d[0..6].
-void SevenDigitChars(std::uint32_t v, char* d)
+// The eight decimal digits of v < 100 000 000 as characters in one word, the
+// first digit in the lowest byte (the order they are stored in): all eight are
+// divided out at once in 16-bit and 8-bit lanes, so the text never goes
+// through memory a character at a time.
+std::uint64_t EightDigitWord(std::uint32_t v)
 {
-    const std::uint32_t high = v / 100000; // 10..99
-    const std::uint32_t low = v % 100000;
-    const std::uint32_t mid = low / 1000;
-    const std::uint32_t last = low % 1000;
-    std::memcpy(d, kDigitPairs + 2 * high, 2);
-    std::memcpy(d + 2, kDigitPairs + 2 * mid, 2);
-    std::memcpy(d + 4, kDigitPairs + 2 * (last / 10), 2);
-    d[6] = static_cast<char>('0' + last % 10);
+    const std::uint64_t merged = (v / 10000) | (static_cast<std::uint64_t>(v % 10000) << 32);
+    // Lanes of 32 bits: divided by 100 (10486 / 2^20 is 1 / 100 for these values).
+    const std::uint64_t top = ((merged * 10486ULL) >> 20) & ((0x7FULL << 32) | 0x7FULL);
+    const std::uint64_t bottom = merged - 100ULL * top;
+    // Lanes of 16 bits, each below 100: divided by 10 (103 / 2^10).
+    const std::uint64_t hundreds = (bottom << 16) + top;
+    std::uint64_t tens = (hundreds * 103ULL) >> 10;
+    tens &= (0xFULL << 48) | (0xFULL << 32) | (0xFULL << 16) | 0xFULL;
+    tens += (hundreds - 10ULL * tens) << 8;
+    return tens + 0x3030303030303030ULL;
 }
 
 // Writes the %.7G text of a positive finite value in [1e-10, 1e15) to `w`, with
@@ -107,31 +107,51 @@ char* SevenDigitsFast(float v, char* w)
 
     // v lies in [2^(q+23), 2^(q+24)): its decimal exponent is this estimate or one more.
     int e = ((q + 23) * 315653) >> 20; // floor((q + 23) x log10(2))
-    std::uint64_t digits = ScaledRounded(m, q, 6 - e);
-    while (digits >= 10000000ULL) {
-        ++e;
-        digits = ScaledRounded(m, q, 6 - e);
+    std::uint64_t digits;
+    const int s = 6 - e;
+    if (q < 0 && s >= 1 && s <= 11) {
+        // The usual values (about 1e-5 to 1e6): both candidates are worked out
+        // and one is chosen, with no branch a processor could guess wrong.
+        const int k = -q;
+        const std::uint64_t half = std::uint64_t{1} << (k - 1);
+        const std::uint64_t mask = (std::uint64_t{1} << k) - 1;
+        auto rounded = [&](std::uint64_t num) {
+            const std::uint64_t d = num >> k;
+            const std::uint64_t r = num & mask;
+            return d + static_cast<std::uint64_t>((r > half) | ((r == half) & ((d & 1) != 0)));
+        };
+        const std::uint64_t atEstimate = rounded(static_cast<std::uint64_t>(m) * kPow10[s]);
+        const std::uint64_t oneMore = rounded(static_cast<std::uint64_t>(m) * kPow10[s - 1]);
+        const bool up = atEstimate >= 10000000ULL;
+        digits = up ? oneMore : atEstimate;
+        e += static_cast<int>(up);
+    } else {
+        digits = ScaledRounded(m, q, s);
+        while (digits >= 10000000ULL) {
+            ++e;
+            digits = ScaledRounded(m, q, 6 - e);
+        }
     }
     while (digits < 1000000ULL) {
         --e;
         digits = ScaledRounded(m, q, 6 - e);
     }
-    // The digits are copied in fixed blocks of 8 (one move each) and the text
-    // cut at its length afterwards; the caller's room allows for the excess.
-    char d[16];
-    SevenDigitChars(static_cast<std::uint32_t>(digits), d);
-    d[7] = '0';
-    int used = 7;
-    while (used > 1 && d[used - 1] == '0')
-        --used;
+    // The 7 digits and a '0' after them, stored in blocks of 8 (one move each)
+    // and cut at their length afterwards; the caller's room allows for the excess.
+    static_assert(std::endian::native == std::endian::little, "the first digit must be the lowest byte");
+    const std::uint64_t word = EightDigitWord(static_cast<std::uint32_t>(digits) * 10);
+    auto put = [](char* at, std::uint64_t bytes) { std::memcpy(at, &bytes, sizeof bytes); };
+    // The digits without trailing zeros: up to the highest byte that is not '0'
+    // (the first digit never is).
+    const int used = (63 - std::countl_zero(word ^ 0x3030303030303030ULL)) / 8 + 1;
 
     if (e >= 0 && e < 7) {
         const int whole = e + 1;
-        std::memcpy(w, d, 8);
+        put(w, word);
         if (used <= whole)
             return w + whole; // the digits past `used` are the zeros it needs
         w[whole] = '.';
-        std::memcpy(w + whole + 1, d + whole, 8);
+        put(w + whole + 1, word >> (8 * whole));
         return w + used + 1;
     }
     if (e < 0 && e >= -4) {
@@ -139,13 +159,13 @@ char* SevenDigitsFast(float v, char* w)
         constexpr char kPointZeros[4] = {'.', '0', '0', '0'};
         std::memcpy(w, kPointZeros, 4);
         w += -e;
-        std::memcpy(w, d, 8);
+        put(w, word);
         return w + used;
     }
-    w[0] = d[0];
+    w[0] = static_cast<char>(word & 0xFF);
     if (used > 1) {
         w[1] = '.';
-        std::memcpy(w + 2, d + 1, 8);
+        put(w + 2, word >> 8);
         w += used + 1;
     } else {
         w += 1;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace quarvex {
@@ -43,6 +44,63 @@ Single AddMinimumPath(Single acc, const Single* values, int first, int last, Scr
     for (int k = 0; k < n; ++k)
         acc = acc + path[k];
     return acc;
+}
+
+// The twelve zone sums of qc1 at once, lane z for zone z + 1: `v` points at the
+// zones' common top, ends[z] - top values make zone z, and each sum is
+// downs[z] plus the zone's minimum path, added in increasing depth exactly as
+// AddMinimumPath adds it: the lanes are independent Singles, each added to in
+// the same order, so only the waiting on one addition after another is gone.
+// False (nothing computed) for zones too long for the table kept here.
+using Lanes = float __attribute__((vector_size(16)));
+using LaneMask = std::int32_t __attribute__((vector_size(16)));
+
+Lanes Choose(LaneMask where, Lanes a, Lanes b)
+{
+    return reinterpret_cast<Lanes>((reinterpret_cast<LaneMask>(a) & where) |
+                                   (reinterpret_cast<LaneMask>(b) & ~where));
+}
+
+bool TwelveZoneSums(const Single* v, int top, const int ends[12], const Single downs[12], Single sums[12])
+{
+    constexpr int kMaxSteps = 128;
+    constexpr int kGroups = 3;
+    const int longest = ends[11] - top;
+    if (longest <= 0 || longest > kMaxSteps)
+        return false;
+    LaneMask count[kGroups];
+    Lanes low[kGroups];
+    Lanes acc[kGroups];
+    for (int g = 0; g < kGroups; ++g) {
+        for (int l = 0; l < 4; ++l) {
+            const int z = 4 * g + l;
+            count[g][l] = std::max(ends[z] - top, 0);
+            low[g][l] = 0;
+            acc[g][l] = downs[z];
+        }
+    }
+    // The minimum path of every zone, climbing up from each zone's bottom.
+    Lanes path[kMaxSteps][kGroups];
+    for (int k = longest - 1; k >= 0; --k) {
+        const Lanes vk = {v[k], v[k], v[k], v[k]};
+        const LaneMask kk = {k, k, k, k};
+        for (int g = 0; g < kGroups; ++g) {
+            // std::min(low, v[k]), and v[k] itself at the zone's bottom.
+            Lanes next = Choose(vk < low[g], vk, low[g]);
+            next = Choose(kk == count[g] - 1, vk, next);
+            low[g] = Choose(kk < count[g], next, low[g]);
+            path[k][g] = low[g];
+        }
+    }
+    for (int k = 0; k < longest; ++k) {
+        const LaneMask kk = {k, k, k, k};
+        for (int g = 0; g < kGroups; ++g)
+            acc[g] = Choose(kk < count[g], acc[g] + path[k][g], acc[g]);
+    }
+    for (int g = 0; g < kGroups; ++g)
+        for (int l = 0; l < 4; ++l)
+            sums[4 * g + l] = acc[g][l];
+    return true;
 }
 
 } // namespace
@@ -110,14 +168,21 @@ SchmTipParts SchmTipResistances(const Project& p, int i, TraceRecorder* rec)
     Single down = 0;
     int walked = top;
     Single zoneValues[12] = {};
+    Single downs[12];
+    for (int z = 0; z < 12; ++z) {
+        for (; walked < ends[z]; ++walked)
+            down = down + q[walked - 1];
+        downs[z] = down;
+    }
+    Single sums[12];
+    const bool together = TwelveZoneSums(q + (top - 1), top, ends, downs, sums);
     for (int z = 0; z < 12; ++z) {
         const int end = ends[z];
-        for (; walked < end; ++walked)
-            down = down + q[walked - 1];
         if (end <= top)
             continue;
         const int n = end - top;
-        const Single value = AddMinimumPath(down, q, top, end, path) / static_cast<Single>(2 * n);
+        const Single sum = together ? sums[z] : AddMinimumPath(downs[z], q, top, end, path);
+        const Single value = sum / static_cast<Single>(2 * n);
         zoneValues[z] = value;
         if (!any || value < qc1) {
             qc1 = value;
