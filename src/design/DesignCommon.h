@@ -86,7 +86,7 @@ void RunMethodFrame(Project& p, int lastStep, Array1<Single>& endBearing, Array1
         const Single increment = stepIncrement(i);
         running = running + increment;
         friction[i] = running;
-        if (rec != nullptr && rec->Wants(i)) {
+        if (rec != nullptr && rec->Wants(i)) [[unlikely]] {
             const StepTrace t(rec, i, method, "Result");
             t("end bearing", endBearing[i], "tons");
             t("friction increment", increment, "tons");

@@ -135,7 +135,7 @@ SchmTipParts SchmTipResistances(const Project& p, int i, TraceRecorder* rec)
         Scratch path(up.count());
         const Single sum = AddMinimumPath(0, p.StepTip.data(), up.begin, up.end, path);
         parts.qc2 = sum / static_cast<Single>(up.count());
-        if (tr) {
+        if (tr) [[unlikely]] {
             tr("zone top (tip - 8 D)", above, "ft");
             tr.Count("steps", up.count(), "steps");
             for (int k = up.begin; k < up.end; ++k)
@@ -191,7 +191,7 @@ SchmTipParts SchmTipResistances(const Project& p, int i, TraceRecorder* rec)
         any = true;
     }
     parts.qc1 = any ? qc1 : parts.qc2;
-    if (tr) {
+    if (tr) [[unlikely]] {
         // The two means of each zone are worked out here for the reader; the zone
         // value compared is the one computed above.
         Single downward = 0;

@@ -33,7 +33,7 @@ void StepTrace::Put(std::string_view name, double v, TraceKind kind, const char*
     TraceEntry e;
     e.step = step_;
     e.method = method_;
-    e.part = part_ != nullptr ? std::string(part_) : ownedPart_;
+    e.part = part_ != nullptr ? part_ : "";
     e.name = std::string(name);
     e.value = v;
     e.kind = kind;

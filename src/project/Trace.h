@@ -6,6 +6,7 @@
 
 #include "project/Project.h"
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,12 @@ public:
         return step >= 0 && static_cast<std::size_t>(step) < wanted_.size() && wanted_[step] != 0;
     }
     void Add(TraceEntry e) { entries_.push_back(std::move(e)); }
+    // Keeps a text for as long as the recorder lives and returns it.
+    const char* Keep(std::string text)
+    {
+        kept_.push_back(std::move(text));
+        return kept_.back().c_str();
+    }
     const std::vector<TraceEntry>& Entries() const { return entries_; }
     // The entries of one step, in the order they were recorded.
     std::vector<TraceEntry> ForStep(int step) const;
@@ -57,6 +64,7 @@ private:
     bool all_ = true;
     std::vector<char> wanted_;
     std::vector<TraceEntry> entries_;
+    std::deque<std::string> kept_; // never moves its elements
 };
 
 // What one method records at one step: inactive (and free) when there is no
@@ -69,25 +77,26 @@ public:
     }
     explicit operator bool() const { return rec_ != nullptr; }
     void Part(const char* part) { part_ = part; }
+    // A part named at run time; kept by the recorder (nothing without one).
     void Part(std::string part)
     {
-        ownedPart_ = std::move(part);
-        part_ = nullptr;
+        if (rec_ != nullptr)
+            part_ = rec_->Keep(std::move(part));
     }
 
     void operator()(std::string_view name, Single v, const char* unit, bool governs = false) const
     {
-        if (rec_)
+        if (rec_ != nullptr) [[unlikely]]
             Put(name, v, TraceKind::Single, unit, governs);
     }
     void Exact(std::string_view name, double v, const char* unit) const
     {
-        if (rec_)
+        if (rec_ != nullptr) [[unlikely]]
             Put(name, v, TraceKind::Double, unit, false);
     }
     void Count(std::string_view name, long long v, const char* unit = "", bool governs = false) const
     {
-        if (rec_)
+        if (rec_ != nullptr) [[unlikely]]
             Put(name, static_cast<double>(v), TraceKind::Count, unit, governs);
     }
 
@@ -98,7 +107,6 @@ private:
     int step_;
     const char* method_;
     const char* part_;
-    std::string ownedPart_;
 };
 
 // The value as the trace writes it: a Single in the shortest text that reads
