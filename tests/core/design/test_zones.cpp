@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <random>
+#include <vector>
 
 using namespace quarvex;
 using namespace quarvex::testing;
@@ -79,6 +82,35 @@ TEST(Zones, BinarySearchMatchesAScanOverAllSteps)
             if (slowD.count() > 0) {
                 ASSERT_EQ(fastD.begin, slowD.begin);
             }
+        }
+    }
+}
+
+// The search without a branch on its comparisons must land where the
+// library's upper_bound lands, on every length (odd and even halves), with
+// repeated depths, and for bounds on, between and beyond them, NaN included.
+TEST(Zones, FirstDeeperIsUpperBoundOnEveryLength)
+{
+    for (int n = 1; n <= 40; ++n) {
+        Array1<float> d(n);
+        for (int k = 1; k <= n; ++k)
+            d[k] = 0.5F * static_cast<float>((k + 1) / 3); // 0, 0.5, 0.5, 0.5, 1, ...
+        std::vector<double> xs = {-1.0, std::nan(""), 1e30};
+        for (int k = 1; k <= n; ++k)
+            for (double dx : {-0.25, 0.0, 0.25})
+                xs.push_back(static_cast<double>(d[k]) + dx);
+        for (const double x : xs) {
+            const float* first = d.data();
+            const auto expected = [&](auto value) {
+                using T = decltype(value);
+                return static_cast<int>(std::upper_bound(first, first + n, value,
+                                                         [](T v, float e) { return v < static_cast<T>(e); }) -
+                                        first) +
+                       1;
+            };
+            EXPECT_EQ(FirstDeeper(d, n, x), expected(x)) << n << " " << x;
+            const auto xf = static_cast<float>(x);
+            EXPECT_EQ(FirstDeeper(d, n, xf), expected(xf)) << n << " " << xf;
         }
     }
 }
