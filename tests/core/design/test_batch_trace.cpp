@@ -3,17 +3,16 @@
 // verification report with its exit status.
 #include "project/NumberText.h"
 
+#include "BatchCommand.h"
 #include "DesignFixtures.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <set>
-#include <sys/wait.h>
 
 using namespace quarvex;
 using namespace quarvex::testing;
@@ -21,33 +20,6 @@ using namespace quarvex::testing;
 namespace {
 
 const std::string kSounding = std::string(QUARVEX_TEST_DATA_DIR) + "/design/sounding_ft_tsf.txt";
-
-std::string Quote(const std::string& s)
-{
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-struct Ran {
-    int status = -1;
-    std::string out, err;
-};
-
-Ran Batch(const std::filesystem::path& dir, const std::vector<std::string>& args)
-{
-    std::string cmd = "cd " + Quote(dir.string()) + " && " + Quote(QUARVEX_BATCH_EXE);
-    for (const auto& a : args)
-        cmd += " " + Quote(a);
-    cmd += " >" + Quote((dir / "stdout.txt").string()) + " 2>" + Quote((dir / "stderr.txt").string());
-    const int raw = std::system(cmd.c_str());
-    Ran r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = ReadWholeFile((dir / "stdout.txt").string());
-    r.err = ReadWholeFile((dir / "stderr.txt").string());
-    return r;
-}
 
 std::vector<std::string> Design(std::vector<std::string> extra)
 {
@@ -81,12 +53,12 @@ std::vector<std::string> Lines(const std::string& text, const char* end)
 TEST(BatchTrace, WorkingOfChosenDepthsLeavesTheDesignAsItWas)
 {
     TempFile plain("", "unused");
-    const Ran without = Batch(plain.dir(), Design({}));
+    const CommandRun without = RunCommand(plain.dir(), Design({}));
     ASSERT_EQ(without.status, 0) << without.err;
 
     TempFile traced("", "unused");
-    const Ran with =
-        Batch(traced.dir(), Design({"--trace", "15", "--trace", "24.7", "--trace-file", "t.csv"}));
+    const CommandRun with =
+        RunCommand(traced.dir(), Design({"--trace", "15", "--trace", "24.7", "--trace-file", "t.csv"}));
     ASSERT_EQ(with.status, 0) << with.err;
     EXPECT_EQ(ReadWholeFile((traced.dir() / "Output.dat").string()),
               ReadWholeFile((plain.dir() / "Output.dat").string()));
@@ -120,7 +92,7 @@ TEST(BatchTrace, WorkingOfChosenDepthsLeavesTheDesignAsItWas)
 
     // Without a file the working follows the summary on standard output.
     TempFile out("", "unused");
-    const Ran toStdout = Batch(out.dir(), Design({"--trace", "all"}));
+    const CommandRun toStdout = RunCommand(out.dir(), Design({"--trace", "all"}));
     ASSERT_EQ(toStdout.status, 0);
     ASSERT_EQ(toStdout.out.rfind(without.out, 0), 0U);
     EXPECT_EQ(toStdout.out.substr(without.out.size()).rfind("depth,method,part,name,value,unit\r\n", 0), 0U);
@@ -140,7 +112,7 @@ TEST(BatchTrace, UsageErrorsWriteNothing)
         {"site", kSounding, "--output-dir", "site", "--size", "14", "--trace", "20"},
     };
     for (const auto& args : usage) {
-        const Ran r = Batch(dir.dir(), args);
+        const CommandRun r = RunCommand(dir.dir(), args);
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_NE(r.err.find("quarvex-batch: "), std::string::npos) << args.back();
         EXPECT_FALSE(std::filesystem::exists(dir.dir() / "Output.dat")) << args.back();
@@ -151,7 +123,7 @@ TEST(BatchTrace, UsageErrorsWriteNothing)
 TEST(BatchTrace, VerifyPrintsEveryCaseAndPasses)
 {
     TempFile dir("", "unused");
-    const Ran r = Batch(dir.dir(), {"--verify"});
+    const CommandRun r = RunCommand(dir.dir(), {"--verify"});
     EXPECT_EQ(r.status, 0) << r.out;
     const std::vector<std::string> lines = Lines(r.out, "\n");
     ASSERT_GE(lines.size(), 22U);
