@@ -7,6 +7,7 @@
 #include "input/Reader.h"
 #include "screenlogic/PileChecks.h"
 
+#include "BatchCommand.h"
 #include "DesignFixtures.h"
 #include "TestFiles.h"
 
@@ -25,32 +26,11 @@ namespace {
 const std::string kSounding = std::string(QUARVEX_TEST_DATA_DIR) + "/design/sounding_ft_tsf.txt";
 const std::string kMillivolts = std::string(QUARVEX_TEST_DATA_DIR) + "/design/sounding_m_mv.txt";
 
-std::string Quote(const std::string& s)
-{
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using BatchRun = CommandRun;
 
-struct BatchRun {
-    int status = -1;
-    std::string out, err;
-};
-
-// Runs the command in `dir` with the arguments given.
 BatchRun RunBatch(const std::filesystem::path& dir, const std::vector<std::string>& args)
 {
-    std::string cmd = "cd " + Quote(dir.string()) + " && " + Quote(QUARVEX_BATCH_EXE);
-    for (const auto& a : args)
-        cmd += " " + Quote(a);
-    cmd += " >" + Quote((dir / "stdout.txt").string()) + " 2>" + Quote((dir / "stderr.txt").string());
-    const int raw = std::system(cmd.c_str());
-    BatchRun r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = ReadWholeFile((dir / "stdout.txt").string());
-    r.err = ReadWholeFile((dir / "stderr.txt").string());
-    return r;
+    return RunCommand(dir, args);
 }
 
 std::vector<std::string> With(std::vector<std::string> extra)

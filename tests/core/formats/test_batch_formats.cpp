@@ -1,6 +1,7 @@
 // quarvex-batch on GEF, AGS4 and plain files: the format by content or by
 // --format, the sounding of a file with several, and the design that a file
 // and its hand conversion share.
+#include "../BatchCommand.h"
 #include "../TestFiles.h"
 #include "FormatTestText.h"
 #include "input/formats/TextScan.h"
@@ -17,31 +18,11 @@ using namespace quarvex::testing;
 
 namespace {
 
-std::string Quote(const std::string& s)
-{
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-struct BatchRun {
-    int status = -1;
-    std::string out, err;
-};
+using BatchRun = CommandRun;
 
 BatchRun RunBatch(const std::filesystem::path& dir, const std::vector<std::string>& args)
 {
-    std::string cmd = "cd " + Quote(dir.string()) + " && " + Quote(QUARVEX_BATCH_EXE);
-    for (const auto& a : args)
-        cmd += " " + Quote(a);
-    cmd += " >" + Quote((dir / "stdout.txt").string()) + " 2>" + Quote((dir / "stderr.txt").string());
-    const int raw = std::system(cmd.c_str());
-    BatchRun r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = formats::ReadWholeFile((dir / "stdout.txt").string()).value_or("");
-    r.err = formats::ReadWholeFile((dir / "stderr.txt").string()).value_or("");
-    return r;
+    return RunCommand(dir, args);
 }
 
 std::string FileText(const std::filesystem::path& path)
