@@ -1,5 +1,6 @@
 #include "DesignFixtures.h"
 
+#include "design/DesignRun.h"
 #include "pipeline/Pipeline.h"
 
 #include <QProcess>
@@ -39,6 +40,25 @@ Project DesignReadyProjectAt(const std::string& path, int titleLines)
     if (pipeline.BuildSteps())
         p.NumSteps = 0;
     return p;
+}
+
+DesignOutcome DesignSample11(Project& p, const std::string& outputFile)
+{
+    struct NoQuestions : DesignQuestions {
+        bool EnterSoilLayers(Project&) override { return true; }
+        void ChooseTipOption(Project& q) override { q.TipOption = 0; }
+    } questions;
+    p = DesignReadyProject(kSample11, 9);
+    p.PileType = 9;
+    p.PileShape = 0;
+    p.PileSizeText = "14";
+    p.PileSize = 14.0F / 12;
+    p.PileTopDepth = 10;
+    p.PileTipDepth = 60;
+    p.OutputFileName = outputFile;
+    DesignRunInputs in;
+    in.topText = "10";
+    return RunDesign(p, in, questions).outcome;
 }
 
 Project SmallStepTable(int steps)

@@ -36,11 +36,6 @@ using namespace quarvex::testing;
 
 namespace {
 
-struct NoQuestions : DesignQuestions {
-    bool EnterSoilLayers(Project&) override { return true; }
-    void ChooseTipOption(Project& p) override { p.TipOption = 0; }
-};
-
 DesignBasis Asd(Single load)
 {
     DesignBasis b;
@@ -55,18 +50,8 @@ class ResultsDesignTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        p = DesignReadyProject(kSample11, 9);
+        ASSERT_EQ(DesignSample11(p, dir.filePath("out.dat").toStdString()), DesignOutcome::Completed);
         ASSERT_GT(p.NumSteps, 100);
-        p.PileType = 9;
-        p.PileSizeText = "14";
-        p.PileSize = 14.0F / 12;
-        p.PileTopDepth = 10;
-        p.PileTipDepth = 60;
-        p.OutputFileName = dir.filePath("out.dat").toStdString();
-        NoQuestions q;
-        DesignRunInputs in;
-        in.topText = "10";
-        ASSERT_EQ(RunDesign(p, in, q).outcome, DesignOutcome::Completed);
         // The pile tip step the tables list: the deepest one within 60 ft.
         for (int i = 1; i <= p.NumSteps - 1; ++i)
             if (p.StepDepth[i] > 10 && p.StepDepth[i] <= 60)

@@ -39,30 +39,13 @@ using namespace quarvex::testing;
 
 namespace {
 
-struct NoQuestions : DesignQuestions {
-    bool EnterSoilLayers(Project&) override { return true; }
-    void ChooseTipOption(Project& p) override { p.TipOption = 0; }
-};
-
 // Sample 11 designed for a 14-inch square pile from 10 to 60 ft.
 class ResultsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        p = DesignReadyProject(kSample11, 9);
+        ASSERT_EQ(DesignSample11(p, dir.filePath("out.dat").toStdString()), DesignOutcome::Completed);
         ASSERT_GT(p.NumSteps, 100);
-        p.PileType = 9;
-        p.PileShape = 0;
-        p.PileSizeText = "14";
-        p.PileSize = 14.0F / 12;
-        p.PileTopDepth = 10;
-        p.PileTipDepth = 60;
-        p.OutputFileName = dir.filePath("out.dat").toStdString();
-        NoQuestions q;
-        DesignRunInputs in;
-        in.topText = "10";
-        const DesignRunResult r = RunDesign(p, in, q);
-        ASSERT_EQ(r.outcome, DesignOutcome::Completed);
     }
 
     // Number of drawn points of a capacity series.

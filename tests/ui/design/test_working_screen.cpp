@@ -35,27 +35,12 @@ using namespace quarvex::testing;
 
 namespace {
 
-struct NoQuestions : DesignQuestions {
-    bool EnterSoilLayers(Project&) override { return true; }
-    void ChooseTipOption(Project& p) override { p.TipOption = 0; }
-};
-
 // Sample 11, a 14-inch square pile from 10 to 60 ft.
 class WorkingScreenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        p = DesignReadyProject(kSample11, 9);
-        p.PileType = 9;
-        p.PileSizeText = "14";
-        p.PileSize = 14.0F / 12;
-        p.PileTopDepth = 10;
-        p.PileTipDepth = 60;
-        p.OutputFileName = dir.filePath("out.dat").toStdString();
-        NoQuestions q;
-        DesignRunInputs in;
-        in.topText = "10";
-        ASSERT_EQ(RunDesign(p, in, q).outcome, DesignOutcome::Completed);
+        ASSERT_EQ(DesignSample11(p, dir.filePath("out.dat").toStdString()), DesignOutcome::Completed);
         steps = WorkingSteps(p);
         ASSERT_GT(steps.size(), 100U);
     }
