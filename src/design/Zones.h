@@ -58,4 +58,42 @@ inline bool DepthsSorted(const Array1<float>& depth, int n)
     return true;
 }
 
+// FirstDeeper for depths asked for in rising order, as the methods ask step
+// after step: the answer is walked on from the one before, a step or two,
+// instead of searched for anew. On depths that never decrease (none NaN,
+// checked once) that is the very index the search finds; anywhere else, and
+// for a depth above the one before, it searches.
+class DepthCursor {
+public:
+    DepthCursor(const Array1<float>& depth, int n)
+        : depth_(depth.data()), n_(n),
+          ordered_(n >= 1 && depth.size() >= n && DepthsSorted(depth, n) && depth[1] == depth[1]),
+          array_(depth)
+    {
+    }
+
+    template <typename T> int FirstDeeper(T x)
+    {
+        const auto asked = static_cast<double>(x);
+        if (ordered_ && held_ && asked >= last_) {
+            while (at_ <= n_ && !(x < static_cast<T>(depth_[at_ - 1])))
+                ++at_;
+        } else {
+            at_ = quarvex::FirstDeeper(array_, n_, x);
+        }
+        held_ = true;
+        last_ = asked;
+        return at_;
+    }
+
+private:
+    const float* depth_;
+    int n_;
+    bool ordered_;
+    const Array1<float>& array_;
+    bool held_ = false;
+    double last_ = 0;
+    int at_ = 1;
+};
+
 } // namespace quarvex

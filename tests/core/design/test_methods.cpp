@@ -7,6 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <random>
 
 using namespace quarvex;
 using namespace quarvex::testing;
@@ -153,6 +157,148 @@ TEST(Schmertmann, UniformProfilesAndTheLimit)
         EXPECT_EQ(parts.qc1, tip);
         EXPECT_EQ(parts.qc2, tip);
         EXPECT_EQ(p.SchmEndBearing[40], qt * p.PileTipArea);
+    }
+}
+
+// The end bearing as the method defines it, in plain loops: qc2 the minimum
+// path over 8 D above the tip, qc1 the smallest zone value 0.7 D to 4 D below,
+// each zone by the plain zone value.
+static Single PlainEndBearing(const Project& p, int i)
+{
+    const Single d = p.PileEqDiameter;
+    const Single t = p.StepDepth[i];
+    const Single above = t - 8 * d;
+    std::vector<int> zone;
+    for (int k = 1; k <= p.NumSteps; ++k)
+        if (p.StepDepth[k] > above && p.StepDepth[k] <= t)
+            zone.push_back(k);
+    // The path climbs from the tip: the smallest value met on the way up.
+    Single sum = 0;
+    for (std::size_t a = 0; a < zone.size(); ++a) {
+        Single low = p.StepTip[zone.back()];
+        for (std::size_t b = zone.size(); b-- > a;)
+            low = std::min(low, p.StepTip[zone[b]]);
+        sum = sum + low;
+    }
+    const int n = static_cast<int>(zone.size());
+    const Single qc2 = sum / static_cast<Single>(n);
+    int top = 1;
+    while (top <= p.NumExtSteps && !(p.ExtStepDepth[top] > t))
+        ++top;
+    int end = top;
+    bool any = false;
+    Single qc1 = qc2;
+    for (int z = 1; z <= 12; ++z) {
+        const Single bottom = static_cast<Single>(t + (0.3 * z + 0.4) * d);
+        while (end <= p.NumExtSteps && !(p.ExtStepDepth[end] > bottom))
+            ++end;
+        if (end == top)
+            continue;
+        const Single value = MinimumPathZoneValue(p.ExtStepTip, top, end);
+        if (!any || value < qc1)
+            qc1 = value;
+        any = true;
+    }
+    return std::min((qc1 + qc2) / 2, 150.0F) * p.PileTipArea;
+}
+
+// The run works out the end bearings of its whole range in one pass (four
+// steps' paths above the tip side by side, twelve zones' paths below it side
+// by side); each must be, bit for bit, the end bearing of the plain loops, and
+// so must the step's own end bearing worked out alone. The profiles sit where
+// that could go wrong: repeated depths, ties and signed zeros on the paths,
+// rising and falling tips (the shallowest and the deepest zone govern),
+// infinite and NaN tips, zones longer than the tables kept, zones shorter than
+// a step, and ranges ending inside a group.
+TEST(Schmertmann, RunGivesEachStepItsOwnEndBearing)
+{
+    struct Case {
+        const char* name;
+        int steps;
+        float inches, top, tip;
+        int tipOption;
+        std::function<void(Project&)> edit; // on the step table, before the geometry
+    };
+    const auto random = [](unsigned seed, float lo, float hi) {
+        return [=](Project& p) {
+            std::mt19937 rng(seed);
+            std::uniform_real_distribution<float> q(lo, hi);
+            for (int i = 1; i <= p.NumSteps; ++i)
+                p.StepTip[i] = q(rng);
+        };
+    };
+    const Case cases[] = {
+        {"random, 14 inch", 300, 14, 0.1F, 95, 0, random(1, 0.5F, 320)},
+        {"random, range ends one past a group", 301, 18, 0.3F, 97.5F, 1, random(2, 0.5F, 320)},
+        {"ties everywhere", 200, 14, 0.1F, 60, 0, random(3, 1, 4)},
+        // Rising tips make the shallowest zone govern, falling ones the deepest,
+        // a saw each in turn.
+        {"rising tips", 200, 16, 0.1F, 60, 0,
+         [](Project& p) {
+             for (int i = 1; i <= p.NumSteps; ++i)
+                 p.StepTip[i] = static_cast<float>(i * i) / 10;
+         }},
+        {"falling tips", 200, 16, 0.1F, 60, 0,
+         [](Project& p) {
+             for (int i = 1; i <= p.NumSteps; ++i)
+                 p.StepTip[i] = static_cast<float>(4000 - i * i) / 10;
+         }},
+        {"a saw", 200, 22, 0.1F, 60, 0,
+         [](Project& p) {
+             for (int i = 1; i <= p.NumSteps; ++i)
+                 p.StepTip[i] = static_cast<float>(10 + (i * 7) % 23) + 0.25F * static_cast<float>(i % 3);
+         }},
+        {"repeated depths", 240, 16, 0.1F, 70, 0,
+         [random](Project& p) {
+             random(4, 1, 200)(p);
+             for (int i = 2; i <= p.NumSteps; ++i)
+                 if (i % 3 != 0 && i % 5 != 0)
+                     p.StepDepth[i] = p.StepDepth[i - 1];
+         }},
+        {"signed zeros and a zero sum", 160, 14, 0.1F, 50, 2,
+         [](Project& p) {
+             for (int i = 1; i <= p.NumSteps; ++i)
+                 p.StepTip[i] = (i % 4 == 0) ? -0.0F : (i % 4 == 1 ? 0.0F : (i > 80 ? 0.0F : 5.0F));
+         }},
+        {"an infinite tip", 150, 14, 0.1F, 45, 0,
+         [random](Project& p) {
+             random(5, 1, 100)(p);
+             p.StepTip[60] = std::numeric_limits<float>::infinity();
+         }},
+        {"a NaN tip", 150, 14, 0.1F, 45, 0,
+         [random](Project& p) {
+             random(6, 1, 100)(p);
+             p.StepTip[70] = std::numeric_limits<float>::quiet_NaN();
+         }},
+        {"zones longer than the lane tables", 900, 120, 0.1F, 280, 0, random(7, 1, 300)},
+        {"zones shorter than a step", 120, 0.5F, 0.1F, 38, 0, random(8, 1, 300)},
+        {"tip near the end: the extended profile", 100, 30, 0.1F, 32.7F, 2, random(9, 1, 300)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Project p = StepTable(std::vector<StepRow>(static_cast<std::size_t>(c.steps), kSand));
+        c.edit(p);
+        SquarePile(p, c.inches, c.top, c.tip);
+        p.AutoLayers = True;
+        p.TipOption = static_cast<Integer>(c.tipOption);
+        p.TipOption3Value = 77;
+        ComputePileGeometry(p);
+        ExtendTipProfile(p);
+        Project alone = p;
+        RunSchmertmann(p, 0, nullptr);
+        int compared = 0;
+        for (int i = 1; i <= p.NumSteps; ++i) {
+            if (!(p.StepDepth[i] > c.top && p.StepDepth[i] <= c.tip))
+                continue;
+            SchmStepEndBearing(alone, i);
+            const Single plain = PlainEndBearing(p, i);
+            EXPECT_EQ(std::memcmp(&p.SchmEndBearing[i], &plain, sizeof plain), 0)
+                << "step " << i << ": " << p.SchmEndBearing[i] << " against " << plain;
+            EXPECT_EQ(std::memcmp(&alone.SchmEndBearing[i], &plain, sizeof plain), 0)
+                << "step " << i << " alone: " << alone.SchmEndBearing[i] << " against " << plain;
+            ++compared;
+        }
+        EXPECT_GT(compared, 10);
     }
 }
 

@@ -124,3 +124,40 @@ TEST(Zones, EmptyAndOutOfRange)
     EXPECT_EQ(ZoneBetween(d, 0, -1.0F, 100.0F).count(), 0);
     EXPECT_FALSE(DepthsSorted(Array1<float>(), 0) == false);
 }
+
+// The cursor walks on from its last answer; whatever the order of the depths
+// asked for and of the profile, it must answer what the search answers: on
+// rising, repeated, falling and NaN queries, over profiles with repeated
+// depths, one out of order, and a NaN.
+TEST(Zones, CursorAnswersWhatTheSearchAnswers)
+{
+    Array1<float> rising = UniformTable(60, {}).StepDepth;
+    for (int k = 20; k <= 25; ++k)
+        rising[k] = rising[19]; // repeated depths
+    Array1<float> outOfOrder = rising;
+    outOfOrder[40] = 1.0F;
+    Array1<float> withNaN = rising;
+    withNaN[30] = std::nanf("");
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<float> jump(0.0F, 1.2F);
+    for (const Array1<float>* d : {&rising, &outOfOrder, &withNaN}) {
+        for (const int n : {60, 41, 1}) {
+            std::vector<float> asked;
+            float x = -1;
+            for (int k = 0; k < 80; ++k) {
+                asked.push_back(x);
+                if (k % 9 == 0)
+                    asked.push_back(x); // the same depth again
+                x += jump(rng);
+            }
+            asked.insert(asked.end(), {5.0F, std::nanf(""), 3.0F, 30.0F, 2.0F, 1e30F});
+            DepthCursor single(*d, n);
+            DepthCursor wide(*d, n);
+            for (const float a : asked) {
+                EXPECT_EQ(single.FirstDeeper(a), FirstDeeper(*d, n, a)) << n << " " << a;
+                const double w = static_cast<double>(a) + 0.01;
+                EXPECT_EQ(wide.FirstDeeper(w), FirstDeeper(*d, n, w)) << n << " " << w;
+            }
+        }
+    }
+}
