@@ -6,8 +6,22 @@
 
 namespace quarvex {
 
-void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmannBox, const StepSoil* soil,
-                            TraceRecorder* rec)
+namespace {
+
+// Where the soil zones of one step after another are looked up, and the first
+// step below the pile top's cut-off, the same for every step.
+struct SoilZones {
+    SoilZones(const Project& p, Single topCutoff)
+        : top(p.StepDepth, p.NumSteps), bottom(p.StepDepth, p.NumSteps),
+          cutoff(FirstDeeper(p.StepDepth, p.NumSteps, topCutoff))
+    {
+    }
+    DepthCursor top, bottom;
+    int cutoff;
+};
+
+void EndBearing(Project& p, int i, int schmertmannBox, SoilZones& zones, const StepSoil* soil,
+                TraceRecorder* rec)
 {
     const StepTrace tr(rec, i, kDeRuiterName, "End bearing");
     const Single d = p.PileEqDiameter;
@@ -27,8 +41,10 @@ void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmann
     const Single fourD = 4 * d;
     const Single lo = t - eightD;
     const Single hi = t + fourD;
-    ZoneRange zone = ZoneBetween(p.StepDepth, p.NumSteps, lo, hi);
-    zone.begin = std::max(zone.begin, FirstDeeper(p.StepDepth, p.NumSteps, topCutoff));
+    ZoneRange zone{zones.top.FirstDeeper(lo), zones.bottom.FirstDeeper(hi)};
+    if (zone.end < zone.begin)
+        zone.end = zone.begin;
+    zone.begin = std::max(zone.begin, zones.cutoff);
     if (zone.count() == 0)
         throw DesignError("de Ruiter soil zone holds no step");
     Single sand, siltClay;
@@ -41,6 +57,15 @@ void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmann
     tr("silt + clay (after the clay override)", siltClay, "fraction");
 
     p.DeRuiterEndBearing[i] = sandBearing * sand + clayBearing * siltClay;
+}
+
+} // namespace
+
+void DeRuiterStepEndBearing(Project& p, int i, Single topCutoff, int schmertmannBox, const StepSoil* soil,
+                            TraceRecorder* rec)
+{
+    SoilZones zones(p, topCutoff);
+    EndBearing(p, i, schmertmannBox, zones, soil, rec);
 }
 
 Single DeRuiterStepFriction(const Project& p, int i, const LayerValues* layers, TraceRecorder* rec)
@@ -94,10 +119,11 @@ void RunDeRuiter(Project& p, Single topCutoff, const LayerValues* layers, int sc
                  const StepSoil* soil, TraceRecorder* rec)
 {
     const int last = p.NumSteps - 1;
+    SoilZones zones(p, topCutoff);
     RunMethodFrame(
         p, last, p.DeRuiterEndBearing, p.DeRuiterFriction, p.DeRuiterUltimate,
         [&](int i) {
-            DeRuiterStepEndBearing(p, i, topCutoff, schmertmannBox, soil, rec);
+            EndBearing(p, i, schmertmannBox, zones, soil, rec);
             return p.DeRuiterEndBearing[i];
         },
         [&](int i) { return DeRuiterStepFriction(p, i, layers, rec); }, rec, kDeRuiterName);

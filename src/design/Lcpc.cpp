@@ -70,7 +70,22 @@ Single LcpcSandFriction(int curve, Single qMPa)
     return CurveValue(kSand3, 3, 0.127, qMPa);
 }
 
-void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soil, TraceRecorder* rec)
+namespace {
+
+// Where the zones of one step after another are looked up, and the first
+// step below the pile top's cut-off, the same for every step.
+struct LcpcZones {
+    LcpcZones(const Project& p, Single topCutoff)
+        : extTop(p.ExtStepDepth, p.NumExtSteps), extBottom(p.ExtStepDepth, p.NumExtSteps),
+          stepTop(p.StepDepth, p.NumSteps), stepBottom(p.StepDepth, p.NumSteps),
+          cutoff(FirstDeeper(p.ExtStepDepth, p.NumExtSteps, topCutoff))
+    {
+    }
+    DepthCursor extTop, extBottom, stepTop, stepBottom;
+    int cutoff;
+};
+
+void EndBearing(Project& p, int i, LcpcZones& zones, const StepSoil* soil, TraceRecorder* rec)
 {
     const StepTrace t(rec, i, kLcpcName, "End bearing");
     const Single b = p.PileSize;
@@ -80,8 +95,10 @@ void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soi
     t("zone bottom (tip + 1.5 B)", hi, "ft");
 
     // Tip resistances of the zone, from the extended profile, below the pile top.
-    ZoneRange zone = ZoneBetween(p.ExtStepDepth, p.NumExtSteps, lo, hi);
-    zone.begin = std::max(zone.begin, FirstDeeper(p.ExtStepDepth, p.NumExtSteps, topCutoff));
+    ZoneRange zone{zones.extTop.FirstDeeper(lo), zones.extBottom.FirstDeeper(hi)};
+    if (zone.end < zone.begin)
+        zone.end = zone.begin;
+    zone.begin = std::max(zone.begin, zones.cutoff);
     if (zone.count() == 0)
         throw DesignError("LCPC zone holds no value");
     Single sum = 0;
@@ -96,19 +113,22 @@ void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soi
     const double high = 1.3 * qca;
     Single keptSum = 0;
     int kept = 0;
+    // Without a branch on which values are kept (no pattern a processor could
+    // learn): a value left out adds +0, which changes no sum that starts at +0.
     for (int j = zone.begin; j < zone.end; ++j) {
         const Single q = p.ExtStepTip[j];
-        if (low < q && q <= high) {
-            keptSum = keptSum + q;
-            ++kept;
-        }
+        const bool keep = low < q && q <= high;
+        keptSum = keptSum + (keep ? q : 0.0F);
+        kept += keep ? 1 : 0;
     }
     const Single qeq = kept > 0 ? keptSum / static_cast<Single>(kept) : qca;
     t.Count("values kept (0.7 qca < qc <= 1.3 qca)", kept, "steps");
     t("qeq (mean of the kept values)", qeq, "tsf");
 
     // Soil of the zone, from the steps themselves.
-    const ZoneRange zoneSteps = ZoneBetween(p.StepDepth, p.NumSteps, lo, hi);
+    ZoneRange zoneSteps{zones.stepTop.FirstDeeper(lo), zones.stepBottom.FirstDeeper(hi)};
+    if (zoneSteps.end < zoneSteps.begin)
+        zoneSteps.end = zoneSteps.begin;
     if (zoneSteps.count() == 0)
         throw DesignError("LCPC soil zone holds no step");
     Single sand, siltClay;
@@ -124,6 +144,14 @@ void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soi
     t("qt = kb x qeq", qt, "tsf");
     t("tip area", p.PileTipArea, "sq ft");
     p.LcpcEndBearing[i] = qt * p.PileTipArea;
+}
+
+} // namespace
+
+void LcpcStepEndBearing(Project& p, int i, Single topCutoff, const StepSoil* soil, TraceRecorder* rec)
+{
+    LcpcZones zones(p, topCutoff);
+    EndBearing(p, i, zones, soil, rec);
 }
 
 Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers, TraceRecorder* rec)
@@ -185,10 +213,11 @@ Single LcpcStepFriction(const Project& p, int i, const LayerValues* layers, Trac
 void RunLcpc(Project& p, Single topCutoff, const LayerValues* layers, const StepSoil* soil,
              TraceRecorder* rec)
 {
+    LcpcZones zones(p, topCutoff);
     RunMethodFrame(
         p, p.NumSteps, p.LcpcEndBearing, p.LcpcFriction, p.LcpcUltimate,
         [&](int i) {
-            LcpcStepEndBearing(p, i, topCutoff, soil, rec);
+            EndBearing(p, i, zones, soil, rec);
             return p.LcpcEndBearing[i];
         },
         [&](int i) { return LcpcStepFriction(p, i, layers, rec); }, rec, kLcpcName);

@@ -61,22 +61,18 @@ inline bool DepthsSorted(const Array1<float>& depth, int n)
 // FirstDeeper for depths asked for in rising order, as the methods ask step
 // after step: the answer is walked on from the one before, a step or two,
 // instead of searched for anew. On depths that never decrease (none NaN,
-// checked once) that is the very index the search finds; anywhere else, and
-// for a depth above the one before, it searches.
+// checked once, at the first walk) that is the very index the search finds;
+// anywhere else, and for a depth above the one before, it searches.
 class DepthCursor {
 public:
-    DepthCursor(const Array1<float>& depth, int n)
-        : depth_(depth.data()), n_(n),
-          ordered_(n >= 1 && depth.size() >= n && DepthsSorted(depth, n) && depth[1] == depth[1]),
-          array_(depth)
-    {
-    }
+    DepthCursor(const Array1<float>& depth, int n) : array_(depth), n_(n) {}
 
     template <typename T> int FirstDeeper(T x)
     {
         const auto asked = static_cast<double>(x);
-        if (ordered_ && held_ && asked >= last_) {
-            while (at_ <= n_ && !(x < static_cast<T>(depth_[at_ - 1])))
+        if (held_ && asked >= last_ && Ordered()) {
+            const float* depth = array_.data();
+            while (at_ <= n_ && !(x < static_cast<T>(depth[at_ - 1])))
                 ++at_;
         } else {
             at_ = quarvex::FirstDeeper(array_, n_, x);
@@ -87,10 +83,19 @@ public:
     }
 
 private:
-    const float* depth_;
-    int n_;
-    bool ordered_;
+    bool Ordered()
+    {
+        if (order_ == 0) {
+            const bool ordered =
+                n_ >= 1 && array_.size() >= n_ && DepthsSorted(array_, n_) && array_[1] == array_[1];
+            order_ = ordered ? 1 : -1;
+        }
+        return order_ > 0;
+    }
+
     const Array1<float>& array_;
+    int n_;
+    int order_ = 0; // 0 not yet checked, 1 ordered, -1 not
     bool held_ = false;
     double last_ = 0;
     int at_ = 1;
