@@ -35,6 +35,9 @@ constexpr std::uint64_t kPow10[] = {1ULL,
                                     100000000000000000ULL,
                                     1000000000000000000ULL};
 
+// Powers of ten a double holds exactly, up to the twelfth.
+constexpr double kExactPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+
 // The value m x 2^q times 10^s, rounded to an integer half to even (as the C
 // library rounds an exact tie in the default rounding mode).
 std::uint64_t ScaledRounded(std::uint32_t m, int q, int s)
@@ -95,7 +98,7 @@ std::uint64_t EightDigitWord(std::uint32_t v)
 // Writes the %.7G text of a positive finite value in [1e-10, 1e15) to `w`, with
 // no 0 before the point of a value below 1, and returns its end; nullptr
 // outside that range.
-char* SevenDigitsFast(float v, char* w)
+inline __attribute__((always_inline)) char* SevenDigitsFast(float v, char* w)
 {
     if (!(v >= 1e-10F && v < 1e15F))
         return nullptr;
@@ -109,21 +112,19 @@ char* SevenDigitsFast(float v, char* w)
     int e = ((q + 23) * 315653) >> 20; // floor((q + 23) x log10(2))
     std::uint64_t digits;
     const int s = 6 - e;
-    if (q < 0 && s >= 1 && s <= 11) {
-        // The usual values (about 1e-5 to 1e6): both candidates are worked out
-        // and one is chosen, with no branch a processor could guess wrong.
-        const int k = -q;
-        const std::uint64_t half = std::uint64_t{1} << (k - 1);
-        const std::uint64_t mask = (std::uint64_t{1} << k) - 1;
-        auto rounded = [&](std::uint64_t num) {
-            const std::uint64_t d = num >> k;
-            const std::uint64_t r = num & mask;
-            return d + static_cast<std::uint64_t>((r > half) | ((r == half) & ((d & 1) != 0)));
-        };
-        const std::uint64_t atEstimate = rounded(static_cast<std::uint64_t>(m) * kPow10[s]);
-        const std::uint64_t oneMore = rounded(static_cast<std::uint64_t>(m) * kPow10[s - 1]);
-        const bool up = atEstimate >= 10000000ULL;
-        digits = up ? oneMore : atEstimate;
+    if (e >= -6 && e <= 5) {
+        // The usual values (1e-6 to 2e6): v x 10^s is exact in a double (24
+        // bits of v and at most 28 of 5^12), and adding and taking away 2^52
+        // rounds it to a whole number half to even. Both candidates are worked
+        // out and one is chosen.
+        const double x = static_cast<double>(v);
+        const auto whole = [](double y) { return static_cast<std::int64_t>((y + 0x1p52) - 0x1p52); };
+        const std::int64_t atEstimate = whole(x * kExactPow10[s]);
+        const std::int64_t oneMore = whole(x * kExactPow10[s - 1]);
+        // Chosen by a mask: the compiler would make a branch of a conditional,
+        // and which one it is follows no pattern a processor could learn.
+        const std::int64_t up = atEstimate >= 10000000 ? 1 : 0;
+        digits = static_cast<std::uint64_t>(atEstimate + ((oneMore - atEstimate) & -up));
         e += static_cast<int>(up);
     } else {
         digits = ScaledRounded(m, q, s);
@@ -146,13 +147,15 @@ char* SevenDigitsFast(float v, char* w)
     const int used = (63 - std::countl_zero(word ^ 0x3030303030303030ULL)) / 8 + 1;
 
     if (e >= 0 && e < 7) {
+        // The point and the decimals are written whether there are decimals or
+        // not (past the end when not: room the caller allows), and the end is
+        // chosen, so that nothing branches on the digits.
         const int whole = e + 1;
         put(w, word);
-        if (used <= whole)
-            return w + whole; // the digits past `used` are the zeros it needs
         w[whole] = '.';
         put(w + whole + 1, word >> (8 * whole));
-        return w + used + 1;
+        // With no decimals the digits past `used` are the zeros it needs.
+        return used <= whole ? w + whole : w + used + 1;
     }
     if (e < 0 && e >= -4) {
         // ".5", ".0012345": the 0 before the point is left out here already.
@@ -180,24 +183,49 @@ char* SevenDigitsFast(float v, char* w)
 
 } // namespace
 
-char* WriteListingForm(char* w, float v)
+namespace {
+
+char* SlowListingForm(char* w, float v)
+{
+    const std::string text = ListingForm(v);
+    std::copy_n(text.data(), text.size(), w);
+    return w + text.size();
+}
+
+inline __attribute__((always_inline)) char* ListingFormAt(char* w, float v)
 {
     const float a = std::fabs(v);
-    *w++ = std::signbit(v) && v != 0 ? '-' : ' ';
-    char* end;
-    if (a == 0) {
-        *w = '0';
-        end = w + 1;
-    } else {
-        end = SevenDigitsFast(a, w);
-        if (end == nullptr) {
-            const std::string text = ListingForm(v);
-            std::copy_n(text.data(), text.size(), w - 1);
-            return w - 1 + text.size();
-        }
+    if (!(a >= 1e-10F && a < 1e15F)) {
+        if (a != 0)
+            return SlowListingForm(w, v);
+        w[0] = ' '; // -0 too
+        w[1] = '0';
+        w[2] = ' ';
+        return w + 3;
     }
+    *w++ = std::signbit(v) ? '-' : ' ';
+    char* end = SevenDigitsFast(a, w);
     *end++ = ' ';
     return end;
+}
+
+} // namespace
+
+char* WriteListingForm(char* w, float v)
+{
+    return ListingFormAt(w, v);
+}
+
+char* WriteZonedNumbers(const char* line, char* w, const float* values, int count)
+{
+    for (int k = 0; k < count; ++k) {
+        const auto col = static_cast<std::size_t>(w - line);
+        const std::size_t next = (col + kListingZone - 1) / kListingZone * kListingZone;
+        // A fixed block of blanks (one move); the number overwrites what is too many.
+        std::memset(w, ' ', kListingZone);
+        w = ListingFormAt(const_cast<char*>(line) + next, values[k]);
+    }
+    return w;
 }
 
 void AppendListingForm(std::string& out, float v)

@@ -14,7 +14,7 @@ namespace quarvex {
 
 namespace {
 
-constexpr std::size_t kZoneWidth = 14;
+constexpr std::size_t kZoneWidth = kListingZone;
 constexpr const char* kCrLf = "\r\n";
 constexpr const char* kDashes = " -------------------------------------- ";
 
@@ -114,33 +114,51 @@ ZoneLine& ZoneLine::Text(const std::string& s)
 
 namespace {
 
-// A line whose first item, the step depth, is already in its listing form. The
-// output file has tens of thousands of these, so each is put together in one
-// buffer and appended once, with the zones of ZoneLine.
-void DepthLine(std::string& t, const std::string& depth, std::initializer_list<Single> values)
-{
-    constexpr std::size_t kLongestDepth = 64;
-    if (depth.size() > kLongestDepth || values.size() > 3) {
-        ZoneLine line(t);
-        line.Text(depth);
-        for (Single v : values)
-            line.Number(v);
-        t += kCrLf;
-        return;
+// Lines whose first item, the step depth, is already in its listing form. The
+// output file has tens of thousands of these, so each is put together in
+// place in a block of lines, and the block is appended to the text at once.
+class DepthLines {
+public:
+    explicit DepthLines(std::string& t) : t_(t) {}
+    DepthLines(const DepthLines&) = delete;
+    DepthLines& operator=(const DepthLines&) = delete;
+    ~DepthLines() { Flush(); }
+
+    template <std::size_t N> void Add(const std::string& depth, const Single (&values)[N])
+    {
+        static_assert(N <= 3);
+        constexpr std::size_t kLongestDepth = 64;
+        if (depth.size() > kLongestDepth) {
+            Flush();
+            ZoneLine line(t_);
+            line.Text(depth);
+            for (Single v : values)
+                line.Number(v);
+            t_ += kCrLf;
+            return;
+        }
+        constexpr std::size_t kRoom = kLongestDepth + N * (kZoneWidth + kListingFormMax) + 2;
+        if (used_ + kRoom > sizeof block_)
+            Flush();
+        char* const line = block_ + used_;
+        std::memcpy(line, depth.data(), depth.size());
+        char* w = WriteZonedNumbers(line, line + depth.size(), values, static_cast<int>(N));
+        *w++ = '\r';
+        *w++ = '\n';
+        used_ = static_cast<std::size_t>(w - block_);
     }
-    char text[kLongestDepth + 3 * (kZoneWidth + kListingFormMax) + 2];
-    std::copy_n(depth.data(), depth.size(), text);
-    std::size_t col = depth.size();
-    for (Single v : values) {
-        const std::size_t next = (col + kZoneWidth - 1) / kZoneWidth * kZoneWidth;
-        // A fixed block of blanks (one move); the number overwrites what is too many.
-        std::memset(text + col, ' ', kZoneWidth);
-        col = static_cast<std::size_t>(WriteListingForm(text + next, v) - text);
+
+private:
+    void Flush()
+    {
+        t_.append(block_, used_);
+        used_ = 0;
     }
-    text[col++] = '\r';
-    text[col++] = '\n';
-    t.append(text, col);
-}
+
+    std::string& t_;
+    char block_[16384];
+    std::size_t used_ = 0;
+};
 
 // The listing form of every step depth, written six times per run.
 std::vector<std::string> DepthTexts(const Project& p)
@@ -180,8 +198,11 @@ std::string OutputHeaderText(const Project& p, const std::vector<std::string>& d
     t += "Depth\tQ_Tip\tQ_Sleeve";
     t += kCrLf;
     t += kCrLf;
-    for (int i = 1; i <= p.NumSteps; ++i)
-        DepthLine(t, depths[static_cast<std::size_t>(i - 1)], {p.StepTip[i], p.StepSleeve[i]});
+    {
+        DepthLines lines(t);
+        for (int i = 1; i <= p.NumSteps; ++i)
+            lines.Add(depths[static_cast<std::size_t>(i - 1)], {p.StepTip[i], p.StepSleeve[i]});
+    }
     t += kCrLf;
     t += " Classification Data ";
     t += kCrLf;
@@ -189,8 +210,11 @@ std::string OutputHeaderText(const Project& p, const std::vector<std::string>& d
     t += kCrLf;
     TextLine(t, {"Depth", "%Sand", "%Silt", "%Clay"});
     t += kCrLf;
-    for (int i = 1; i <= p.NumSteps; ++i)
-        DepthLine(t, depths[static_cast<std::size_t>(i - 1)], {p.PctSand[i], p.PctSilt[i], p.PctClay[i]});
+    {
+        DepthLines lines(t);
+        for (int i = 1; i <= p.NumSteps; ++i)
+            lines.Add(depths[static_cast<std::size_t>(i - 1)], {p.PctSand[i], p.PctSilt[i], p.PctClay[i]});
+    }
     return t;
 }
 
@@ -211,8 +235,11 @@ std::string MethodSectionText(const Project& p, const std::string& title, const 
     t += kCrLf;
     TextLine(t, {"D", "EndBearing", "Friction", "Ultimate"});
     t += kCrLf;
-    for (int i = range.begin; i < range.end; ++i)
-        DepthLine(t, depths[static_cast<std::size_t>(i - 1)], {endBearing[i], friction[i], ultimate[i]});
+    {
+        DepthLines lines(t);
+        for (int i = range.begin; i < range.end; ++i)
+            lines.Add(depths[static_cast<std::size_t>(i - 1)], {endBearing[i], friction[i], ultimate[i]});
+    }
     return t;
 }
 

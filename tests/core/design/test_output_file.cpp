@@ -254,3 +254,44 @@ TEST(ListingText, SameTextAsListingForm)
         ASSERT_EQ(fast, ListingForm(v)) << std::hexfloat << v;
     }
 }
+
+// A listing line is put together in place, numbers at zone boundaries, for
+// speed; it must be the line ZoneLine gives item by item, whatever the length
+// of the text before the numbers and of the numbers themselves (one that fills
+// its zone, one in exponent form, zeros, NaN).
+TEST(ListingText, ZonedNumbersAreTheLineZoneLineGives)
+{
+    std::mt19937 rng(7);
+    const float special[] = {0.0F,        -0.0F,         1234567.0F, -1234567.0F, 1.2345678e12F,
+                             -9.8765e-9F, std::nanf(""), 100.0F,     0.5F};
+    const std::string leads[] = {"",
+                                 " 1.5 ",
+                                 " 259.2856 ",
+                                 " 1234.567 ",
+                                 std::string(13, 'x'),
+                                 std::string(14, 'y'),
+                                 std::string(15, 'z'),
+                                 std::string(40, 'w')};
+    for (int k = 0; k < 20000; ++k) {
+        float values[3];
+        for (float& v : values) {
+            const auto pick = rng() % 4;
+            std::uint32_t bits = rng();
+            std::memcpy(&v, &bits, sizeof v);
+            if (pick == 0)
+                v = special[rng() % std::size(special)];
+            else if (pick == 1)
+                v = std::uniform_real_distribution<float>(-2000, 2000)(rng);
+        }
+        const std::string& lead = leads[static_cast<std::size_t>(k) % std::size(leads)];
+        const int count = 1 + k % 3;
+        ZoneLine expected;
+        expected.Text(lead);
+        for (int j = 0; j < count; ++j)
+            expected.Number(values[j]);
+        char line[64 + 3 * (kListingZone + kListingFormMax)];
+        std::memcpy(line, lead.data(), lead.size());
+        const char* end = WriteZonedNumbers(line, line + lead.size(), values, count);
+        ASSERT_EQ(std::string(static_cast<const char*>(line), end), expected.str()) << k;
+    }
+}
