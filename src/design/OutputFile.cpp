@@ -302,11 +302,13 @@ void OutputWriter::WriteMethodSection(const std::string& title, const Array1<Sin
 {
     if (project_ == nullptr)
         return;
-    Put(MethodSectionText(*project_, title, endBearing, friction, ultimate, depths_));
+    tables_ += MethodSectionText(*project_, title, endBearing, friction, ultimate, depths_);
 }
 
 Message OutputWriter::CloseOutputFile()
 {
+    Put(tables_);
+    tables_.clear();
     bool ok = file_ != nullptr && !failed_;
     if (file_ != nullptr) {
         if (std::fflush(file_) != 0 || std::ferror(file_) != 0)
@@ -331,6 +333,7 @@ Message OutputWriter::CloseOutputFile()
 
 void OutputWriter::Abandon()
 {
+    tables_.clear();
     if (file_ != nullptr) {
         std::fclose(file_);
         file_ = nullptr;

@@ -88,6 +88,9 @@ private:
     const Project* project_ = nullptr;
     bool failed_ = false;
     std::vector<std::string> depths_;
+    // The capacity tables, written in one piece when the file is closed: a
+    // few large writes instead of several smaller ones per table.
+    std::string tables_;
 };
 
 // Appends the table of every method, in table order, from the finished results.
