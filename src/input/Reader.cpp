@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -31,6 +33,10 @@ constexpr const char* kOpenError = "Could not read data from file";
 // every line of the file so that messages can name the true line number. The
 // file is taken in whole at opening: a sounding of thousands of short lines is
 // then cut into lines in memory instead of one library call per line.
+//
+// The text is followed by kPadding zero bytes, so that a scan may load eight
+// bytes at once anywhere up to the end of the text. The byte after a line is
+// always its CR, its LF or, after a last line without an end, a zero.
 class LineSource {
 public:
     explicit LineSource(const std::string& path)
@@ -44,10 +50,10 @@ public:
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
             room = static_cast<std::size_t>(st.st_size) + 1;
         // Read until the end whatever the size said: the file may grow, or be a pipe.
-        text_ = std::make_unique_for_overwrite<char[]>(room);
+        text_ = std::make_unique_for_overwrite<char[]>(room + kPadding);
         for (;;) {
             if (size_ == room) {
-                auto wider = std::make_unique_for_overwrite<char[]>(room * 2);
+                auto wider = std::make_unique_for_overwrite<char[]>(room * 2 + kPadding);
                 std::memcpy(wider.get(), text_.get(), size_);
                 text_ = std::move(wider);
                 room *= 2;
@@ -60,6 +66,7 @@ public:
             size_ += static_cast<std::size_t>(got);
         }
         ::close(fd);
+        std::memset(text_.get() + size_, 0, kPadding);
     }
     LineSource(const LineSource&) = delete;
     LineSource& operator=(const LineSource&) = delete;
@@ -99,6 +106,7 @@ public:
 
 private:
     static constexpr std::size_t kChunk = 1 << 16;
+    static constexpr std::size_t kPadding = 16;
     bool open_ = false;
     std::unique_ptr<char[]> text_;
     std::size_t size_ = 0;
@@ -142,55 +150,143 @@ void SplitInto(std::string_view text, std::string_view sep, std::vector<std::str
     }
 }
 
+// A number is read eight bytes at a time, in words whose first byte is the
+// lowest, whatever the machine.
+std::uint64_t Load8(const char* at)
+{
+    std::uint64_t w;
+    std::memcpy(&w, at, sizeof w);
+    if constexpr (std::endian::native == std::endian::big)
+        w = __builtin_bswap64(w);
+    return w;
+}
+
+constexpr std::uint64_t EveryByte(unsigned char c)
+{
+    return 0x0101010101010101ULL * c;
+}
+
+// The high bit of each byte of t (text with '0' taken out by exclusive or) that
+// is not a digit: a digit leaves 0 to 9, to which 0x76 adds no high bit; any
+// other byte has it from the sum or of its own. The sums stay within their bytes.
+std::uint64_t NonDigits(std::uint64_t t)
+{
+    constexpr std::uint64_t kLowBits = EveryByte(0x7F);
+    return (((t & kLowBits) + EveryByte(0x76)) | t) & EveryByte(0x80);
+}
+
+// The whole number of the digit values in the bytes of v, the first digit in the
+// lowest byte; zero bytes below the digits read as leading zeros. Pairs, fours
+// and then all eight are combined by multiplications.
+std::uint64_t DigitsValue(std::uint64_t v)
+{
+    v = v * 10 + (v >> 8);
+    constexpr std::uint64_t kPairs = 0x000000FF000000FFULL;
+    return ((v & kPairs) * (100 + (1000000ULL << 32)) + ((v >> 16) & kPairs) * (1 + (10000ULL << 32))) >> 32;
+}
+
+constexpr double kExactPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
+
+// The usual number of a data line, read from one word: after an optional sign,
+// 1 to 7 bytes of digits with at most one point among them (and at least one
+// digit). Returns where it ends, with its value as a Single, the very one
+// ScanShortDecimal gives: the digits make an exact whole number, divided once by
+// an exact power of ten, as ScanShortDecimal forms the value. nullptr when the
+// number is longer or has no digit. What follows is not looked at: where an
+// exponent or text follows, the piece does not end there and the caller reads
+// it again with ScanShortDecimal.
+//
+// No digit or point lies past the end of the line (the byte there is a CR, an
+// LF or a zero), so the word stays within the line and the padding after it.
+const char* ShortNumber(const char* c, float& out)
+{
+    const bool negative = *c == '-';
+    c += (*c == '-' || *c == '+') ? 1 : 0;
+    const std::uint64_t t = Load8(c) ^ EveryByte('0');
+    const std::uint64_t others = NonDigits(t);
+    const auto whole = static_cast<unsigned>(std::countr_zero(others)) / 8; // 8: no end in the word
+    const bool point = c[whole] == '.';
+    // Up to the first non-digit after the point, if there is one.
+    const unsigned length =
+        point ? static_cast<unsigned>(std::countr_zero(others & (others - 1))) / 8 : whole;
+    const unsigned digits = length - (point ? 1 : 0);
+    if (length > 7 || digits == 0)
+        return nullptr;
+    // The number to the top of the word, zero bytes below it; then the digits
+    // below the point one byte up over it (with no point, byte 0 is a zero and
+    // nothing moves).
+    std::uint64_t v = t << (8 * (8 - length));
+    const std::uint64_t pointByte = std::uint64_t{1} << (8 * (point ? 8 - length + whole : 0));
+    v += 255 * (v & (pointByte - 1)) - (v & (255 * pointByte));
+    const double d = static_cast<double>(DigitsValue(v)) / kExactPow10[digits - whole];
+    out = static_cast<float>(negative ? -d : d);
+    return c + length;
+}
+
+// A separator that could continue a number (ScanShortDecimal would take it in)
+// or be the byte after a line (CR, LF, the zero padding) would break the scans
+// below; a file with such a separator is read piece by piece alone.
+bool QuickSeparator(char sep)
+{
+    const bool digit = sep >= '0' && sep <= '9';
+    return !digit && std::string_view(".+-eE\r\n").find(sep) == std::string_view::npos && sep != '\0';
+}
+
 // The usual data line in one pass: true with its first three values when the
 // general reading below would give the same pieces and read them as numbers.
 // The pieces are then the runs of characters that are neither the separator nor
 // a blank; that holds except where two blanks stand inside a piece of the
 // separator's splitting (they make an empty piece there), so such a line, like
 // any line not read cleanly, is left to the general reading (false).
+//
+// The line must come from LineSource, whose byte after a line ends every scan
+// here, and the separator must be a QuickSeparator.
 bool QuickReading(std::string_view line, char sep, int columns, std::array<float, 3>& values)
 {
+    const char* c = line.data();
+    const char* const end = c + line.size();
     int count = 0;
-    bool separated = true; // a separator (or the start) since the last piece
-    int blanks = 0;        // blanks since the last piece
-    const std::size_t n = line.size();
-    std::size_t k = 0;
-    while (k < n) {
-        const char c = line[k];
-        if (c == sep) {
-            separated = true;
-            ++k;
-            continue;
+    for (;;) {
+        // The gap before a piece. A file written in fixed widths has the same
+        // gaps line after line, so a loop over their bytes is well predicted,
+        // and its end is known before the bytes are.
+        const char* const gap = c;
+        bool separated = count == 0; // a separator (or the start) in the gap
+        while (*c == ' ' || *c == sep) {
+            separated = separated || *c == sep;
+            ++c;
         }
-        if (c == ' ') {
-            ++blanks;
-            ++k;
-            continue;
-        }
-        if (!separated && blanks >= 2)
+        if (c == end)
+            break;
+        // A gap without a separator is all blanks.
+        if (!separated && c - gap >= 2)
             return false;
         if (count < 3) {
             // The number is read as the piece is scanned. It must fill the piece,
             // so that it is the value ToSingle gives for the piece.
-            double d;
-            const char* const at = line.data() + k;
-            const char* const stop = ScanShortDecimal(at, line.data() + n, d);
-            if (stop == nullptr)
-                return false;
-            k += static_cast<std::size_t>(stop - at);
-            if (k < n && line[k] != sep && line[k] != ' ')
-                return false;
-            const auto f = static_cast<float>(d);
-            if (!std::isfinite(f))
-                return false;
-            values[static_cast<std::size_t>(count)] = f;
+            float& value = values[static_cast<std::size_t>(count)];
+            const char* const piece = c;
+            c = ShortNumber(piece, value);
+            // A longer number, an exponent or text after the digits: the digit
+            // scan decides.
+            if (c == nullptr || (c != end && *c != sep && *c != ' ')) {
+                double d;
+                c = ScanShortDecimal(piece, end, d);
+                if (c == nullptr)
+                    return false;
+                value = static_cast<float>(d);
+                if (!std::isfinite(value))
+                    return false;
+            }
         } else {
-            while (k < n && line[k] != sep && line[k] != ' ')
-                ++k;
+            while (c != end && *c != sep && *c != ' ')
+                ++c;
         }
         ++count;
-        separated = false;
-        blanks = 0;
+        if (c == end)
+            break;
+        if (*c != sep && *c != ' ')
+            return false;
     }
     return count == columns && count >= 3;
 }
@@ -273,7 +369,7 @@ Message ReadConeDataFrom(LineSource& src, Project& p)
     std::string_view view;
     std::vector<std::string_view> first;
     std::vector<std::string_view> pieces;
-    const bool quick = p.Separator.size() == 1;
+    const bool quick = p.Separator.size() == 1 && QuickSeparator(p.Separator[0]);
     std::array<float, 3> values{};
     while (src.Next(view)) {
         if (quick && QuickReading(view, p.Separator[0], p.NumColumns, values)) {

@@ -1,11 +1,13 @@
 #include "TestFiles.h"
 #include "input/Reader.h"
+#include "project/NumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -192,6 +194,8 @@ TEST(Reader, OddLinesReadAsPieceByPiece)
         std::string message;
     } cases[] = {
         {"2  3,20,0.2", ',', {}, format},
+        {"2  3,20", ',', {}, format},
+        {"2 3,20", ',', {"2", "3", "20"}, ""},
         {"2 ,  20 ,0.2  ", ',', {"2", "20", "0.2"}, ""},
         {"  2,20,0.2", ',', {"2", "20", "0.2"}, ""},
         {"2,\t20,0.2", ',', {"2", "20", "0.2"}, ""},
@@ -355,6 +359,168 @@ TEST(Reader, RefusesAFirstLineWithMoreColumnsThanAnIntegerHolds)
             EXPECT_EQ(m.text, "Wrong format data. Please Check line Number 4");
         } else {
             EXPECT_EQ(m.text, "Wrong format data. Please Check line Number 3");
+        }
+    }
+}
+
+namespace {
+
+bool SameBits(float a, float b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// A number text with a sign or none, 0 to 10 digits on either side of a point
+// or no point, leading zeros and now and then an exponent, so that its length
+// falls on both sides of every limit of the readings.
+std::string RandomNumberText(std::mt19937& rng)
+{
+    auto pick = [&](unsigned n) { return static_cast<int>(rng() % n); };
+    auto digits = [&](int n) {
+        std::string d;
+        for (int k = 0; k < n; ++k)
+            d += static_cast<char>('0' + (k == 0 && pick(3) == 0 ? 0 : pick(10)));
+        return d;
+    };
+    std::string text = pick(6) == 0 ? "-" : (pick(12) == 0 ? "+" : "");
+    int whole = pick(11);
+    const int fraction = pick(11);
+    if (whole == 0 && fraction == 0)
+        whole = 1;
+    text += digits(whole);
+    if (fraction > 0 || whole == 0 || pick(8) == 0)
+        text += "." + digits(fraction);
+    if (pick(10) == 0) {
+        text += pick(2) == 0 ? "e" : "E";
+        text += pick(3) == 0 ? "-" : (pick(3) == 0 ? "+" : "");
+        text += std::to_string(pick(39));
+    }
+    return text;
+}
+
+// A data file (after its one title line) and the three texts of each reading.
+struct NumberFile {
+    std::string data;
+    std::vector<std::string> texts;
+
+    void Add(const std::string (&t)[3], const std::string& line)
+    {
+        data += line;
+        texts.insert(texts.end(), t, t + 3);
+    }
+};
+
+} // namespace
+
+// Every number of a data line must read to the very Single its text gives on
+// its own (ToSingle), or be refused as its text is, whichever way the line is
+// read: short numbers from one word, longer ones and exponents digit by digit,
+// odd lines piece by piece. The table sits at the limits of the one-word reading
+// (up to 7 bytes of digits and point after the sign), at the end of a line and
+// at the end of the file, where the word reaches past the text; generated
+// numbers in three layouts fill in between.
+TEST(Reader, ReadsEveryNumberAsItsTextAlone)
+{
+    const std::vector<std::string> edges = {
+        "0", "7", "-0", "+0", "-0.0", "0.", ".0", "5.", ".5", "-.5", "+.5", "-5.", "00", "0000000",
+        "00000001",
+        // 1 to 9 digits with no point, and 7 bytes of digits and point either side of the limit.
+        "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456789", "-1234567",
+        "+1234567", "-12345678", "9999999", "99999999", "1234567.", "123456.7", "12345.67", "1.23456",
+        "1.234567", "1.2345678", ".123456", ".1234567", ".12345678", "-.1234567", "1234.567", "12.34567",
+        "0.000001", "0.0000001", "0.1", "0.2", "0.3", "-0.005", "260.000", "16777217", "16777216.5",
+        // 15 and 16 digits: the longest the digit scan reads, the shortest it does not.
+        "123456789012345", "1234567890123456", "12345678.1234567", "1234567.12345678", "12345678.12345678",
+        ".123456789012345", "0.1000000000000000055511151231257827",
+        // Exponents.
+        "1e5", "1E5", "1.5e-3", "-2.5E+02", "5.0000E-03", "7e0", "0e999", "1e-400", "3.4028234e38", "1e-45",
+        "123e-2", "1.e1", ".5e1"};
+    const std::vector<std::string> refused = {
+        "1e39", "-1e39", "1e400", "1.5e",  "1.5e+", "1..5", "1.2.3", ".",     "-",   "+",   "--1", "+-1",
+        "1-",   "0x10",  "e5",    "12.5x", "inf",   "nan",  "1.5f",  "1e5.5", "1:5", "1/2", "12:", "-/5"};
+
+    // Each number in each column, in three layouts, then at the end of a file
+    // with and without a final line end.
+    std::vector<NumberFile> files(3);
+    const std::string first[3] = {"1", "2", "3"};
+    files[0].Add(first, "1,2,3\r\n");
+    files[1].Add(first, "1 2 3\n");
+    files[2].Add(first, "1\t2\t3\t4\r\n");
+    for (const auto& t : edges) {
+        ASSERT_TRUE(ToSingle(t).has_value()) << t;
+        const std::string lines[][3] = {{t, "1.5", "2"}, {"3", t, "4"}, {"5", "6", t}};
+        for (const auto& l : lines) {
+            files[0].Add(l, l[0] + "," + l[1] + "," + l[2] + "\r\n");
+            files[1].Add(l, "  " + l[0] + "     " + l[1] + " " + l[2] + "\n");
+            files[2].Add(l, l[0] + "\t " + l[1] + "\t" + l[2] + "\t9\r\n");
+        }
+    }
+    for (const auto& t : edges) {
+        for (const char* ending : {"", "\r", "\n", " "}) {
+            NumberFile f;
+            f.Add({"1", "2", t}, "1,2," + t + ending);
+            files.push_back(f);
+        }
+    }
+
+    // Generated numbers, with gaps of every length up to past a word.
+    std::mt19937 rng(20240611);
+    auto pick = [&](unsigned n) { return static_cast<int>(rng() % n); };
+    auto blanks = [&](unsigned most) { return std::string(static_cast<std::size_t>(pick(most + 1)), ' '); };
+    for (int layout = 0; layout < 3; ++layout) {
+        NumberFile f;
+        f.Add(first, layout == 0 ? "1,2,3\n" : (layout == 1 ? "1 2 3\n" : "1\t2\t3\t4\n"));
+        for (int line = 0; line < 400; ++line) {
+            std::string t[3];
+            for (auto& text : t) {
+                do
+                    text = RandomNumberText(rng);
+                while (!ToSingle(text));
+            }
+            const std::string end = line == 399 ? "" : (pick(2) == 0 ? "\r\n" : "\n");
+            if (layout == 0)
+                f.Add(t,
+                      blanks(9) + t[0] + blanks(2) + "," + blanks(10) + t[1] + "," + t[2] + blanks(3) + end);
+            else if (layout == 1)
+                f.Add(t, blanks(3) + t[0] + " " + blanks(12) + t[1] + " " + t[2] + end);
+            else
+                f.Add(t, t[0] + blanks(2) + "\t" + t[1] + "\t" + blanks(9) + t[2] + "\t" +
+                             RandomNumberText(rng) + "x" + end);
+        }
+        files.push_back(f);
+    }
+
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        const NumberFile& f = files[k];
+        SCOPED_TRACE("file " + std::to_string(k) + ": " + f.data.substr(0, 60));
+        TempFile file(Titles(1) + f.data);
+        Project p;
+        const Message m = Read(p, file.path(), 1);
+        ASSERT_EQ(p.ReadError, False) << m.text;
+        const std::size_t readings = f.texts.size() / 3;
+        ASSERT_EQ(p.NumReadings, static_cast<Long>(readings));
+        for (std::size_t r = 0; r < readings; ++r) {
+            const int at = static_cast<int>(r) + 1;
+            const float read[] = {p.DepthData[at], p.TipData[at], p.SleeveData[at]};
+            for (std::size_t c = 0; c < 3; ++c) {
+                const std::string& text = f.texts[3 * r + c];
+                EXPECT_TRUE(SameBits(read[c], *ToSingle(text))) << "line " << r + 2 << " [" << text << "]";
+            }
+        }
+    }
+
+    // A refused number fails its line as the piece-by-piece reading does, in the
+    // middle of a line and at the end of the file.
+    const std::string generic = "Could not read data from file. Please Check line Number 3";
+    for (const auto& t : refused) {
+        ASSERT_FALSE(ToSingle(t).has_value()) << t;
+        for (const std::string& line : {"4," + t + ",6\r\n7,8,9\r\n", "4,5," + t}) {
+            SCOPED_TRACE(line);
+            TempFile file(Titles(1) + "1,2,3\r\n" + line);
+            Project p;
+            const Message m = Read(p, file.path(), 1);
+            EXPECT_EQ(p.ReadError, True);
+            EXPECT_EQ(m.text, generic);
         }
     }
 }
