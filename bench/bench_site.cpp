@@ -5,6 +5,7 @@
 // the two rates show how the site run scales with cores.
 #include "batch/BatchOptions.h"
 #include "batch/Site.h"
+#include "project/Memory.h"
 #include "results/CsvExport.h"
 
 #include <benchmark/benchmark.h>
@@ -56,6 +57,7 @@ const std::filesystem::path& SiteFolder()
 
 void BM_Site(benchmark::State& state)
 {
+    quarvex::KeepFreedMemoryForReuse(); // as quarvex-batch site does
     const int jobs = static_cast<int>(state.range(0));
     const std::filesystem::path dir = SiteFolder();
     std::string error;

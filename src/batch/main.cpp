@@ -7,6 +7,7 @@
 #include "batch/BatchRun.h"
 #include "batch/Site.h"
 #include "design/Verification.h"
+#include "project/Memory.h"
 
 #include <cstdio>
 #include <string>
@@ -44,8 +45,10 @@ int main(int argc, char** argv)
         Put(stdout, quarvex::VerificationReport(cases));
         return quarvex::AllPassed(cases) ? kExitOk : kExitRefused;
     }
-    if (options->site)
+    if (options->site) {
+        quarvex::KeepFreedMemoryForReuse();
         return SiteCommand(*options);
+    }
     if (const auto clash = OutputClash(*options))
         return UsageError(*clash);
 
