@@ -223,23 +223,28 @@ std::string OutputHeaderText(const Project& p)
     return OutputHeaderText(p, DepthTexts(p));
 }
 
-std::string MethodSectionText(const Project& p, const std::string& title, const Array1<Single>& endBearing,
-                              const Array1<Single>& friction, const Array1<Single>& ultimate,
-                              const std::vector<std::string>& depths)
+void AppendMethodSectionText(std::string& t, const Project& p, const std::string& title,
+                             const Array1<Single>& endBearing, const Array1<Single>& friction,
+                             const Array1<Single>& ultimate, const std::vector<std::string>& depths)
 {
     const ZoneRange range = ZoneBetween(p.StepDepth, p.NumSteps - 1, p.PileTopDepth, p.PileTipDepth);
-    std::string t;
-    t.reserve(static_cast<std::size_t>(range.count()) * 60 + 128);
     t += kCrLf;
     t += ToAnsi(title) + kCrLf;
     t += kCrLf;
     TextLine(t, {"D", "EndBearing", "Friction", "Ultimate"});
     t += kCrLf;
-    {
-        DepthLines lines(t);
-        for (int i = range.begin; i < range.end; ++i)
-            lines.Add(depths[static_cast<std::size_t>(i - 1)], {endBearing[i], friction[i], ultimate[i]});
-    }
+    DepthLines lines(t);
+    for (int i = range.begin; i < range.end; ++i)
+        lines.Add(depths[static_cast<std::size_t>(i - 1)], {endBearing[i], friction[i], ultimate[i]});
+}
+
+std::string MethodSectionText(const Project& p, const std::string& title, const Array1<Single>& endBearing,
+                              const Array1<Single>& friction, const Array1<Single>& ultimate,
+                              const std::vector<std::string>& depths)
+{
+    std::string t;
+    t.reserve(static_cast<std::size_t>(std::max<int>(p.NumSteps, 0)) * 60 + 128);
+    AppendMethodSectionText(t, p, title, endBearing, friction, ultimate, depths);
     return t;
 }
 
@@ -291,6 +296,8 @@ std::optional<Message> OutputWriter::WriteOutputHeader(const Project& p)
         return refuse();
     plan_ = *plan;
     depths_ = DepthTexts(p);
+    // Room for the usual four tables, so that they are not moved as they grow.
+    tables_.reserve(4 * (static_cast<std::size_t>(std::max<int>(p.NumSteps, 0)) * 60 + 128));
     Put(OutputHeaderText(p, depths_));
     if (failed_ || std::fflush(file_) != 0)
         return refuse();
@@ -302,7 +309,7 @@ void OutputWriter::WriteMethodSection(const std::string& title, const Array1<Sin
 {
     if (project_ == nullptr)
         return;
-    tables_ += MethodSectionText(*project_, title, endBearing, friction, ultimate, depths_);
+    AppendMethodSectionText(tables_, *project_, title, endBearing, friction, ultimate, depths_);
 }
 
 Message OutputWriter::CloseOutputFile()

@@ -107,5 +107,9 @@ std::string OutputHeaderText(const Project& p, const std::vector<std::string>& d
 std::string MethodSectionText(const Project& p, const std::string& title, const Array1<Single>& endBearing,
                               const Array1<Single>& friction, const Array1<Single>& ultimate,
                               const std::vector<std::string>& depths);
+// Appends that text to `t`.
+void AppendMethodSectionText(std::string& t, const Project& p, const std::string& title,
+                             const Array1<Single>& endBearing, const Array1<Single>& friction,
+                             const Array1<Single>& ultimate, const std::vector<std::string>& depths);
 
 } // namespace quarvex
