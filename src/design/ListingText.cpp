@@ -95,13 +95,29 @@ std::uint64_t EightDigitWord(std::uint32_t v)
     return tens + 0x3030303030303030ULL;
 }
 
-// Writes the %.7G text of a positive finite value in [1e-10, 1e15) to `w`, with
-// no 0 before the point of a value below 1, and returns its end; nullptr
-// outside that range.
-inline __attribute__((always_inline)) char* SevenDigitsFast(float v, char* w)
+// A value's listing form worked out, before it is written: its seven digits
+// as characters, how many of them are wanted, its decimal exponent and sign.
+// Working out and writing are apart so that the values of a line are worked
+// out side by side (none waits on where the one before ends).
+struct Listed {
+    std::uint64_t word = 0; // the 7 digits and a '0', the first digit in the lowest byte
+    int used = 0;           // digits up to the last that is not 0
+    int e = 0;              // decimal exponent of the first digit
+    bool negative = false;
+    bool zero = false;  // written " 0 " (-0 too)
+    bool other = false; // outside [1e-10, 1e15), or not finite: written by ListingForm
+};
+
+inline __attribute__((always_inline)) Listed Work(float value)
 {
-    if (!(v >= 1e-10F && v < 1e15F))
-        return nullptr;
+    Listed r;
+    const float v = std::fabs(value);
+    r.negative = std::signbit(value);
+    if (!(v >= 1e-10F && v < 1e15F)) [[unlikely]] {
+        r.zero = v == 0;
+        r.other = !r.zero;
+        return r;
+    }
     std::uint32_t bits;
     std::memcpy(&bits, &v, sizeof bits);
     const int biased = static_cast<int>((bits >> 23) & 0xFF);
@@ -112,7 +128,7 @@ inline __attribute__((always_inline)) char* SevenDigitsFast(float v, char* w)
     int e = ((q + 23) * 315653) >> 20; // floor((q + 23) x log10(2))
     std::uint64_t digits;
     const int s = 6 - e;
-    if (e >= -6 && e <= 5) {
+    if (e >= -6 && e <= 5) [[likely]] {
         // The usual values (1e-6 to 2e6): v x 10^s is exact in a double (24
         // bits of v and at most 28 of 5^12), and adding and taking away 2^52
         // rounds it to a whole number half to even. Both candidates are worked
@@ -132,58 +148,19 @@ inline __attribute__((always_inline)) char* SevenDigitsFast(float v, char* w)
             ++e;
             digits = ScaledRounded(m, q, 6 - e);
         }
+        while (digits < 1000000ULL) {
+            --e;
+            digits = ScaledRounded(m, q, 6 - e);
+        }
     }
-    while (digits < 1000000ULL) {
-        --e;
-        digits = ScaledRounded(m, q, 6 - e);
-    }
-    // The 7 digits and a '0' after them, stored in blocks of 8 (one move each)
-    // and cut at their length afterwards; the caller's room allows for the excess.
     static_assert(std::endian::native == std::endian::little, "the first digit must be the lowest byte");
-    const std::uint64_t word = EightDigitWord(static_cast<std::uint32_t>(digits) * 10);
-    auto put = [](char* at, std::uint64_t bytes) { std::memcpy(at, &bytes, sizeof bytes); };
+    r.word = EightDigitWord(static_cast<std::uint32_t>(digits) * 10);
     // The digits without trailing zeros: up to the highest byte that is not '0'
     // (the first digit never is).
-    const int used = (63 - std::countl_zero(word ^ 0x3030303030303030ULL)) / 8 + 1;
-
-    if (e >= 0 && e < 7) {
-        // The point and the decimals are written whether there are decimals or
-        // not (past the end when not: room the caller allows), and the end is
-        // chosen, so that nothing branches on the digits.
-        const int whole = e + 1;
-        put(w, word);
-        w[whole] = '.';
-        put(w + whole + 1, word >> (8 * whole));
-        // With no decimals the digits past `used` are the zeros it needs.
-        return used <= whole ? w + whole : w + used + 1;
-    }
-    if (e < 0 && e >= -4) {
-        // ".5", ".0012345": the 0 before the point is left out here already.
-        constexpr char kPointZeros[4] = {'.', '0', '0', '0'};
-        std::memcpy(w, kPointZeros, 4);
-        w += -e;
-        put(w, word);
-        return w + used;
-    }
-    w[0] = static_cast<char>(word & 0xFF);
-    if (used > 1) {
-        w[1] = '.';
-        put(w + 2, word >> 8);
-        w += used + 1;
-    } else {
-        w += 1;
-    }
-    *w++ = 'E';
-    *w++ = e < 0 ? '-' : '+';
-    const int a = e < 0 ? -e : e;
-    *w++ = static_cast<char>('0' + a / 10);
-    *w++ = static_cast<char>('0' + a % 10);
-    return w;
+    r.used = (63 - std::countl_zero(r.word ^ 0x3030303030303030ULL)) / 8 + 1;
+    r.e = e;
+    return r;
 }
-
-} // namespace
-
-namespace {
 
 char* SlowListingForm(char* w, float v)
 {
@@ -192,40 +169,102 @@ char* SlowListingForm(char* w, float v)
     return w + text.size();
 }
 
-inline __attribute__((always_inline)) char* ListingFormAt(char* w, float v)
+// Writes the listing form at `w` (the sign place, the digits with no 0 before
+// the point of a value below 1, a blank) and returns its end. The digits are
+// stored in blocks of 8 (one move each) and cut at their length afterwards;
+// the caller's room allows for the excess.
+inline __attribute__((always_inline)) char* Write(char* w, const Listed& x, float value)
 {
-    const float a = std::fabs(v);
-    if (!(a >= 1e-10F && a < 1e15F)) {
-        if (a != 0)
-            return SlowListingForm(w, v);
-        w[0] = ' '; // -0 too
+    if (x.zero || x.other) [[unlikely]] {
+        if (x.other)
+            return SlowListingForm(w, value);
+        w[0] = ' ';
         w[1] = '0';
         w[2] = ' ';
         return w + 3;
     }
-    *w++ = std::signbit(v) ? '-' : ' ';
-    char* end = SevenDigitsFast(a, w);
+    auto put = [](char* at, std::uint64_t bytes) { std::memcpy(at, &bytes, sizeof bytes); };
+    *w++ = x.negative ? '-' : ' ';
+    const std::uint64_t word = x.word;
+    const int used = x.used;
+    const int e = x.e;
+    char* end;
+    if (e >= 0 && e < 7) [[likely]] {
+        // The point and the decimals are written whether there are decimals or
+        // not (past the end when not), and the end is chosen.
+        const int whole = e + 1;
+        put(w, word);
+        w[whole] = '.';
+        put(w + whole + 1, word >> (8 * whole));
+        // With no decimals the digits past `used` are the zeros it needs.
+        end = used <= whole ? w + whole : w + used + 1;
+    } else if (e < 0 && e >= -4) {
+        // ".5", ".0012345": the 0 before the point is left out.
+        constexpr char kPointZeros[4] = {'.', '0', '0', '0'};
+        std::memcpy(w, kPointZeros, 4);
+        w += -e;
+        put(w, word);
+        end = w + used;
+    } else {
+        w[0] = static_cast<char>(word & 0xFF);
+        if (used > 1) {
+            w[1] = '.';
+            put(w + 2, word >> 8);
+            w += used + 1;
+        } else {
+            w += 1;
+        }
+        *w++ = 'E';
+        *w++ = e < 0 ? '-' : '+';
+        const int a = e < 0 ? -e : e;
+        *w++ = static_cast<char>('0' + a / 10);
+        *w++ = static_cast<char>('0' + a % 10);
+        end = w;
+    }
     *end++ = ' ';
     return end;
+}
+
+inline char* Zoned(const char* line, char* w, const Listed& x, float value)
+{
+    const auto col = static_cast<unsigned>(w - line);
+    const unsigned next = (col + kListingZone - 1) / kListingZone * kListingZone;
+    // A fixed block of blanks (one move); the number overwrites what is too many.
+    std::memset(w, ' ', kListingZone);
+    return Write(const_cast<char*>(line) + next, x, value);
+}
+
+template <int N> char* WriteZoned(const char* line, char* w, const float* values)
+{
+    Listed x[N];
+    for (int k = 0; k < N; ++k)
+        x[k] = Work(values[k]);
+    for (int k = 0; k < N; ++k)
+        w = Zoned(line, w, x[k], values[k]);
+    return w;
 }
 
 } // namespace
 
 char* WriteListingForm(char* w, float v)
 {
-    return ListingFormAt(w, v);
+    return Write(w, Work(v), v);
 }
 
 char* WriteZonedNumbers(const char* line, char* w, const float* values, int count)
 {
-    for (int k = 0; k < count; ++k) {
-        const auto col = static_cast<std::size_t>(w - line);
-        const std::size_t next = (col + kListingZone - 1) / kListingZone * kListingZone;
-        // A fixed block of blanks (one move); the number overwrites what is too many.
-        std::memset(w, ' ', kListingZone);
-        w = ListingFormAt(const_cast<char*>(line) + next, values[k]);
+    switch (count) {
+    case 1:
+        return WriteZoned<1>(line, w, values);
+    case 2:
+        return WriteZoned<2>(line, w, values);
+    case 3:
+        return WriteZoned<3>(line, w, values);
+    default:
+        for (int k = 0; k < count; ++k)
+            w = WriteZoned<1>(line, w, values + k);
+        return w;
     }
-    return w;
 }
 
 void AppendListingForm(std::string& out, float v)
