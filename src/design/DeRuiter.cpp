@@ -3,6 +3,7 @@
 #include "design/Schmertmann.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace quarvex {
 
@@ -20,8 +21,32 @@ struct SoilZones {
     int cutoff;
 };
 
+// The soil zone of step i: eight diameters above the tip to four below it,
+// below the pile top's cut-off.
+ZoneRange SoilZone(const Project& p, int i, SoilZones& zones)
+{
+    const Single d = p.PileEqDiameter;
+    const Single t = p.StepDepth[i];
+    const Single lo = t - 8 * d;
+    const Single hi = t + 4 * d;
+    ZoneRange zone{zones.top.FirstDeeper(lo), zones.bottom.FirstDeeper(hi)};
+    if (zone.end < zone.begin)
+        zone.end = zone.begin;
+    zone.begin = std::max(zone.begin, zones.cutoff);
+    if (zone.count() == 0)
+        throw DesignError("de Ruiter soil zone holds no step");
+    return zone;
+}
+
+// A step's soil zone and its means, worked out ahead of the step.
+struct ZoneMeans {
+    ZoneRange zone;
+    Single sand = 0;
+    Single siltClay = 0;
+};
+
 void EndBearing(Project& p, int i, int schmertmannBox, SoilZones& zones, const StepSoil* soil,
-                TraceRecorder* rec)
+                TraceRecorder* rec, const ZoneMeans* ahead = nullptr)
 {
     const StepTrace tr(rec, i, kDeRuiterName, "End bearing");
     const Single d = p.PileEqDiameter;
@@ -37,20 +62,18 @@ void EndBearing(Project& p, int i, int schmertmannBox, SoilZones& zones, const S
     tr("clay end bearing (9 su with su = qc / 20)", clayBearing, "tons");
 
     // Soil from eight diameters above the tip to four below it, below the pile top.
-    const Single eightD = 8 * d;
-    const Single fourD = 4 * d;
-    const Single lo = t - eightD;
-    const Single hi = t + fourD;
-    ZoneRange zone{zones.top.FirstDeeper(lo), zones.bottom.FirstDeeper(hi)};
-    if (zone.end < zone.begin)
-        zone.end = zone.begin;
-    zone.begin = std::max(zone.begin, zones.cutoff);
-    if (zone.count() == 0)
-        throw DesignError("de Ruiter soil zone holds no step");
+    ZoneRange zone;
     Single sand, siltClay;
-    ZoneSoilMeans(p, soil, zone.begin, zone.end, sand, siltClay);
-    tr("soil zone top (tip - 8 D)", lo, "ft");
-    tr("soil zone bottom (tip + 4 D)", hi, "ft");
+    if (ahead != nullptr) {
+        zone = ahead->zone;
+        sand = ahead->sand;
+        siltClay = ahead->siltClay;
+    } else {
+        zone = SoilZone(p, i, zones);
+        ZoneSoilMeans(p, soil, zone.begin, zone.end, sand, siltClay);
+    }
+    tr("soil zone top (tip - 8 D)", t - 8 * d, "ft");
+    tr("soil zone bottom (tip + 4 D)", t + 4 * d, "ft");
     tr.Count("soil steps in the zone", zone.count(), "steps");
     ApplyClayOverride(sand, siltClay);
     tr("sand (after the clay override)", sand, "fraction");
@@ -120,10 +143,29 @@ void RunDeRuiter(Project& p, Single topCutoff, const LayerValues* layers, int sc
 {
     const int last = p.NumSteps - 1;
     SoilZones zones(p, topCutoff);
+    // Without a recorder the soil zones' means are worked out ahead, four
+    // steps side by side; with one, step by step, in the order the working reads.
+    std::vector<ZoneMeans> ahead;
+    const ZoneRange range = ZoneBetween(p.StepDepth, last, p.PileTopDepth, p.PileTipDepth);
+    if (rec == nullptr && range.count() > 0) {
+        ahead.resize(static_cast<std::size_t>(range.count()));
+        for (int i = range.begin; i < range.end; i += 4) {
+            const int n = std::min(4, range.end - i);
+            ZoneRange four[4];
+            Single sand[4], siltClay[4];
+            for (int j = 0; j < n; ++j)
+                four[j] = SoilZone(p, i + j, zones);
+            ZoneSoilMeans4(p, soil, four, n, sand, siltClay);
+            for (int j = 0; j < n; ++j)
+                ahead[static_cast<std::size_t>(i + j - range.begin)] = {four[j], sand[j], siltClay[j]};
+        }
+    }
     RunMethodFrame(
         p, last, p.DeRuiterEndBearing, p.DeRuiterFriction, p.DeRuiterUltimate,
         [&](int i) {
-            EndBearing(p, i, schmertmannBox, zones, soil, rec);
+            const ZoneMeans* given =
+                ahead.empty() ? nullptr : &ahead[static_cast<std::size_t>(i - range.begin)];
+            EndBearing(p, i, schmertmannBox, zones, soil, rec, given);
             return p.DeRuiterEndBearing[i];
         },
         [&](int i) { return DeRuiterStepFriction(p, i, layers, rec); }, rec, kDeRuiterName);

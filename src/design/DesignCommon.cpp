@@ -3,7 +3,9 @@
 #include "design/Methods.h"
 #include "project/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace quarvex {
@@ -131,6 +133,48 @@ void ZoneSoilMeans(const Project& p, const StepSoil* soil, int begin, int end, S
     const Single count = static_cast<Single>(end - begin);
     sand = sandSum / count;
     siltClay = siltClaySum / count;
+}
+
+void ZoneSoilMeans4(const Project& p, const StepSoil* soil, const ZoneRange zones[4], int n, Single sand[4],
+                    Single siltClay[4])
+{
+    if (soil == nullptr || n < 1 || n > 4) {
+        for (int j = 0; j < n; ++j)
+            ZoneSoilMeans(p, soil, zones[j].begin, zones[j].end, sand[j], siltClay[j]);
+        return;
+    }
+    using Lanes = float __attribute__((vector_size(16)));
+    using LaneMask = std::int32_t __attribute__((vector_size(16)));
+    LaneMask begin = {0, 0, 0, 0};
+    LaneMask end = {0, 0, 0, 0};
+    int lo = zones[0].begin;
+    int hi = zones[0].begin;
+    for (int j = 0; j < n; ++j) {
+        begin[j] = zones[j].begin;
+        end[j] = std::max(zones[j].end, zones[j].begin);
+        lo = std::min(lo, zones[j].begin);
+        hi = std::max(hi, static_cast<int>(end[j]));
+    }
+    // A lane adds +0 outside its zone, which changes no sum that starts at +0
+    // (none of these sums is ever -0).
+    const Single* s = soil->sand.data() - 1; // element k at s[k]
+    const Single* c = soil->siltClay.data() - 1;
+    const Lanes zeros = {0, 0, 0, 0};
+    Lanes sandSum = zeros;
+    Lanes siltClaySum = zeros;
+    for (int k = lo; k < hi; ++k) {
+        const LaneMask kk = {k, k, k, k};
+        const LaneMask in = (kk >= begin) & (kk < end);
+        const Lanes sk = {s[k], s[k], s[k], s[k]};
+        const Lanes ck = {c[k], c[k], c[k], c[k]};
+        sandSum = sandSum + (in ? sk : zeros);
+        siltClaySum = siltClaySum + (in ? ck : zeros);
+    }
+    for (int j = 0; j < n; ++j) {
+        const Single count = static_cast<Single>(end[j] - begin[j]);
+        sand[j] = sandSum[j] / count;
+        siltClay[j] = siltClaySum[j] / count;
+    }
 }
 
 LayerValues ComputeLayerValues(const Project& p, TraceRecorder* rec)

@@ -52,6 +52,12 @@ StepSoil ComputeStepSoil(const Project& p);
 void ZoneSoilMeans(const Project& p, const StepSoil* soil, int begin, int end, Single& sand,
                    Single& siltClay);
 
+// The same for zones[0..n) at once (n up to 4), each sum in its own order as
+// ZoneSoilMeans adds it: zones of neighbouring steps overlap, and their sums
+// then go side by side instead of one after the other.
+void ZoneSoilMeans4(const Project& p, const StepSoil* soil, const ZoneRange zones[4], int n, Single sand[4],
+                    Single siltClay[4]);
+
 // silt+clay above the Single 0.8 counts as pure clay.
 inline void ApplyClayOverride(Single& sand, Single& siltClay)
 {

@@ -382,3 +382,35 @@ TEST(DeRuiter, FrictionOfClayAndSand)
         EXPECT_FLOAT_EQ(DeRuiterStepFriction(p, 5, nullptr), c.f * p.PilePerimeter * p.StepSize) << c.qc;
     }
 }
+
+// Four zones' soil means at once must be each zone's own means, bit for bit:
+// zones overlapping, apart, nested, of one step, and fewer than four.
+TEST(DesignCommon, FourZonesSoilMeansAreEachZonesOwn)
+{
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<float> pct(0.0F, 100.0F);
+    std::vector<StepRow> rows;
+    for (int i = 0; i < 120; ++i) {
+        const float sand = pct(rng), silt = (100 - sand) * pct(rng) / 100;
+        rows.push_back({10, 0.1F, sand, silt, 100 - sand - silt});
+    }
+    const Project p = StepTable(rows);
+    const StepSoil soil = ComputeStepSoil(p);
+    std::uniform_int_distribution<int> first(1, 100), length(1, 20);
+    for (int k = 0; k < 2000; ++k) {
+        const int n = 1 + k % 4;
+        ZoneRange zones[4];
+        for (int j = 0; j < n; ++j) {
+            zones[j].begin = first(rng);
+            zones[j].end = zones[j].begin + length(rng);
+        }
+        Single sand[4], siltClay[4];
+        ZoneSoilMeans4(p, &soil, zones, n, sand, siltClay);
+        for (int j = 0; j < n; ++j) {
+            Single s, c;
+            ZoneSoilMeans(p, &soil, zones[j].begin, zones[j].end, s, c);
+            ASSERT_EQ(std::memcmp(&sand[j], &s, sizeof s), 0) << k << " " << j;
+            ASSERT_EQ(std::memcmp(&siltClay[j], &c, sizeof c), 0) << k << " " << j;
+        }
+    }
+}
