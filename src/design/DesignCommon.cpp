@@ -135,6 +135,34 @@ void ZoneSoilMeans(const Project& p, const StepSoil* soil, int begin, int end, S
     siltClay = siltClaySum / count;
 }
 
+void ZoneSums4(const Single* values, const ZoneRange zones[4], int n, Single sums[4])
+{
+    using Lanes = float __attribute__((vector_size(16)));
+    using LaneMask = std::int32_t __attribute__((vector_size(16)));
+    LaneMask begin = {0, 0, 0, 0};
+    LaneMask end = {0, 0, 0, 0};
+    int lo = n > 0 ? zones[0].begin : 1;
+    int hi = lo;
+    for (int j = 0; j < n && j < 4; ++j) {
+        begin[j] = zones[j].begin;
+        end[j] = std::max(zones[j].end, zones[j].begin);
+        lo = std::min(lo, zones[j].begin);
+        hi = std::max(hi, static_cast<int>(end[j]));
+    }
+    // A lane adds +0 outside its zone, which changes no sum that starts at +0
+    // (none of these sums is ever -0).
+    const Single* v = values - 1; // element k at v[k]
+    const Lanes zeros = {0, 0, 0, 0};
+    Lanes acc = zeros;
+    for (int k = lo; k < hi; ++k) {
+        const LaneMask kk = {k, k, k, k};
+        const Lanes vk = {v[k], v[k], v[k], v[k]};
+        acc = acc + ((kk >= begin) & (kk < end) ? vk : zeros);
+    }
+    for (int j = 0; j < n && j < 4; ++j)
+        sums[j] = acc[j];
+}
+
 void ZoneSoilMeans4(const Project& p, const StepSoil* soil, const ZoneRange zones[4], int n, Single sand[4],
                     Single siltClay[4])
 {
@@ -143,37 +171,14 @@ void ZoneSoilMeans4(const Project& p, const StepSoil* soil, const ZoneRange zone
             ZoneSoilMeans(p, soil, zones[j].begin, zones[j].end, sand[j], siltClay[j]);
         return;
     }
-    using Lanes = float __attribute__((vector_size(16)));
-    using LaneMask = std::int32_t __attribute__((vector_size(16)));
-    LaneMask begin = {0, 0, 0, 0};
-    LaneMask end = {0, 0, 0, 0};
-    int lo = zones[0].begin;
-    int hi = zones[0].begin;
+    Single sandSums[4];
+    Single siltClaySums[4];
+    ZoneSums4(soil->sand.data(), zones, n, sandSums);
+    ZoneSums4(soil->siltClay.data(), zones, n, siltClaySums);
     for (int j = 0; j < n; ++j) {
-        begin[j] = zones[j].begin;
-        end[j] = std::max(zones[j].end, zones[j].begin);
-        lo = std::min(lo, zones[j].begin);
-        hi = std::max(hi, static_cast<int>(end[j]));
-    }
-    // A lane adds +0 outside its zone, which changes no sum that starts at +0
-    // (none of these sums is ever -0).
-    const Single* s = soil->sand.data() - 1; // element k at s[k]
-    const Single* c = soil->siltClay.data() - 1;
-    const Lanes zeros = {0, 0, 0, 0};
-    Lanes sandSum = zeros;
-    Lanes siltClaySum = zeros;
-    for (int k = lo; k < hi; ++k) {
-        const LaneMask kk = {k, k, k, k};
-        const LaneMask in = (kk >= begin) & (kk < end);
-        const Lanes sk = {s[k], s[k], s[k], s[k]};
-        const Lanes ck = {c[k], c[k], c[k], c[k]};
-        sandSum = sandSum + (in ? sk : zeros);
-        siltClaySum = siltClaySum + (in ? ck : zeros);
-    }
-    for (int j = 0; j < n; ++j) {
-        const Single count = static_cast<Single>(end[j] - begin[j]);
-        sand[j] = sandSum[j] / count;
-        siltClay[j] = siltClaySum[j] / count;
+        const Single count = static_cast<Single>(zones[j].end - zones[j].begin);
+        sand[j] = sandSums[j] / count;
+        siltClay[j] = siltClaySums[j] / count;
     }
 }
 

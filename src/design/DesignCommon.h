@@ -58,6 +58,10 @@ void ZoneSoilMeans(const Project& p, const StepSoil* soil, int begin, int end, S
 void ZoneSoilMeans4(const Project& p, const StepSoil* soil, const ZoneRange zones[4], int n, Single sand[4],
                     Single siltClay[4]);
 
+// The sums of values over zones[0..n) at once (n up to 4), each from +0 in
+// increasing index as a loop adds them; `values` points at element 1.
+void ZoneSums4(const Single* values, const ZoneRange zones[4], int n, Single sums[4]);
+
 // silt+clay above the Single 0.8 counts as pure clay.
 inline void ApplyClayOverride(Single& sand, Single& siltClay)
 {
