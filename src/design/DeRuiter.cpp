@@ -29,9 +29,7 @@ ZoneRange SoilZone(const Project& p, int i, SoilZones& zones)
     const Single t = p.StepDepth[i];
     const Single lo = t - 8 * d;
     const Single hi = t + 4 * d;
-    ZoneRange zone{zones.top.FirstDeeper(lo), zones.bottom.FirstDeeper(hi)};
-    if (zone.end < zone.begin)
-        zone.end = zone.begin;
+    ZoneRange zone = ZoneBetween(zones.top, zones.bottom, lo, hi);
     zone.begin = std::max(zone.begin, zones.cutoff);
     if (zone.count() == 0)
         throw DesignError("de Ruiter soil zone holds no step");

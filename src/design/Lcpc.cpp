@@ -95,9 +95,7 @@ void EndBearing(Project& p, int i, LcpcZones& zones, const StepSoil* soil, Trace
     t("zone bottom (tip + 1.5 B)", hi, "ft");
 
     // Tip resistances of the zone, from the extended profile, below the pile top.
-    ZoneRange zone{zones.extTop.FirstDeeper(lo), zones.extBottom.FirstDeeper(hi)};
-    if (zone.end < zone.begin)
-        zone.end = zone.begin;
+    ZoneRange zone = ZoneBetween(zones.extTop, zones.extBottom, lo, hi);
     zone.begin = std::max(zone.begin, zones.cutoff);
     if (zone.count() == 0)
         throw DesignError("LCPC zone holds no value");
@@ -126,9 +124,7 @@ void EndBearing(Project& p, int i, LcpcZones& zones, const StepSoil* soil, Trace
     t("qeq (mean of the kept values)", qeq, "tsf");
 
     // Soil of the zone, from the steps themselves.
-    ZoneRange zoneSteps{zones.stepTop.FirstDeeper(lo), zones.stepBottom.FirstDeeper(hi)};
-    if (zoneSteps.end < zoneSteps.begin)
-        zoneSteps.end = zoneSteps.begin;
+    const ZoneRange zoneSteps = ZoneBetween(zones.stepTop, zones.stepBottom, lo, hi);
     if (zoneSteps.count() == 0)
         throw DesignError("LCPC soil zone holds no step");
     Single sand, siltClay;

@@ -141,7 +141,7 @@ public:
         if (used_ + kRoom > sizeof block_)
             Flush();
         char* const line = block_ + used_;
-        std::memcpy(line, depth.data(), depth.size());
+        std::copy_n(depth.data(), depth.size(), line);
         char* w = WriteZonedNumbers(line, line + depth.size(), values, static_cast<int>(N));
         *w++ = '\r';
         *w++ = '\n';

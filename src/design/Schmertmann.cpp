@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -64,9 +65,10 @@ LaneMask Broadcast(int k)
     return LaneMask{k, k, k, k};
 }
 
-bool AnyLane(LaneMask m)
+// 1 for a NaN, without a branch.
+int IsNaN(Single x)
 {
-    return (m[0] | m[1] | m[2] | m[3]) != 0;
+    return std::isnan(x) ? 1 : 0;
 }
 
 // The lane forms of the minimum path below, exact to the bit, rest on two facts:
@@ -86,11 +88,11 @@ bool AnyLane(LaneMask m)
 // long for the table kept here, or a NaN among the values.
 template <int G>
 void ClimbLanes(const Single* v, int end, int begin, const LaneMask counts[3], Lanes low[3], Lanes (*path)[3],
-                LaneMask& unordered)
+                int& unordered)
 {
     for (int k = end - 1; k >= begin; --k) {
         const Lanes vk = Broadcast(v[k]);
-        unordered |= vk != vk;
+        unordered |= IsNaN(v[k]);
         const LaneMask kk = Broadcast(k);
         for (int g = G; g < 3; ++g) {
             const Lanes x = kk < counts[g] ? vk : kNoValue;
@@ -122,11 +124,11 @@ bool TwelveZoneSums(const Single* v, const LaneMask counts[3], const Lanes downs
     Lanes low[3] = {kNoValue, kNoValue, kNoValue};
     // The minimum path of every zone, climbing up from each zone's bottom.
     Lanes path[kMaxSteps][3];
-    LaneMask unordered = {0, 0, 0, 0};
+    int unordered = 0;
     ClimbLanes<2>(v, longest, end1, counts, low, path, unordered);
     ClimbLanes<1>(v, end1, end0, counts, low, path, unordered);
     ClimbLanes<0>(v, end0, 0, counts, low, path, unordered);
-    if (AnyLane(unordered))
+    if (unordered != 0)
         return false;
     Lanes acc[3] = {downs[0], downs[1], downs[2]};
     AddLanes<0>(0, end0, counts, acc, path);
@@ -292,9 +294,7 @@ bool Qc2Lanes(const Project& p, int first, int n, Qc2Cursors& cursors, Single qc
     for (int j = 0; j < 4; ++j) {
         if (j < n) {
             const Single t = p.StepDepth[first + j];
-            ZoneRange up{cursors.above.FirstDeeper(t - eightD), cursors.tip.FirstDeeper(t)};
-            if (up.end < up.begin)
-                up.end = up.begin;
+            const ZoneRange up = ZoneBetween(cursors.above, cursors.tip, t - eightD, t);
             if (up.count() == 0)
                 throw DesignError("no step above the tip");
             begin[j] = up.begin;
@@ -314,15 +314,15 @@ bool Qc2Lanes(const Project& p, int first, int n, Qc2Cursors& cursors, Single qc
         path.resize(static_cast<std::size_t>(hi - lo));
     const Single* v = p.StepTip.data() - 1; // element k at v[k]
     Lanes low = kNoValue;
-    LaneMask unordered = {0, 0, 0, 0};
+    int unordered = 0;
     for (int k = hi - 1; k >= lo; --k) {
         const Lanes vk = Broadcast(v[k]);
-        unordered |= vk != vk;
+        unordered |= IsNaN(v[k]);
         const Lanes x = Broadcast(k) < end ? vk : kNoValue;
         low = x < low ? x : low;
         path[static_cast<std::size_t>(k - lo)] = low;
     }
-    if (AnyLane(unordered))
+    if (unordered != 0)
         return false;
     Lanes acc = kZeros;
     for (int k = lo; k < hi; ++k) {

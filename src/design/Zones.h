@@ -101,4 +101,14 @@ private:
     int at_ = 1;
 };
 
+// ZoneBetween for zones asked for step after step: the indexes with
+// lo < depth <= hi, each bound walked on by its own cursor.
+template <typename T> ZoneRange ZoneBetween(DepthCursor& top, DepthCursor& bottom, T lo, T hi)
+{
+    ZoneRange r{top.FirstDeeper(lo), bottom.FirstDeeper(hi)};
+    if (r.end < r.begin)
+        r.end = r.begin;
+    return r;
+}
+
 } // namespace quarvex
