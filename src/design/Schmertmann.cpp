@@ -264,14 +264,20 @@ Qc1Zones ComputeQc1(const Project& p, Single t, const ZoneReach& reach, Qc1Curso
     return r;
 }
 
-Single Qc2Of(const Project& p, int i, Scratch* keep = nullptr)
+// The steps of qc2's zone above step i's tip: eight diameters, tip step included.
+ZoneRange Qc2Zone(const Project& p, int i)
 {
     const Single t = p.StepDepth[i];
     const ZoneRange up = ZoneBetween(p.StepDepth, p.NumSteps, t - 8 * p.PileEqDiameter, t);
     if (up.count() == 0)
         throw DesignError("no step above the tip");
-    Scratch local(keep != nullptr ? 0 : up.count());
-    const Single sum = AddMinimumPath(0, p.StepTip.data(), up.begin, up.end, keep != nullptr ? *keep : local);
+    return up;
+}
+
+// qc2 over the zone `up`, its minimum path left in `path`.
+Single Qc2Of(const Project& p, ZoneRange up, Scratch& path)
+{
+    const Single sum = AddMinimumPath(0, p.StepTip.data(), up.begin, up.end, path);
     return sum / static_cast<Single>(up.count());
 }
 
@@ -360,7 +366,9 @@ void SchmEndBearings(Project& p, int begin, int end)
         Single qc2[4];
         if (!Qc2Lanes(p, i, n, above, qc2, path))
             for (int j = 0; j < n; ++j)
-                qc2[j] = Qc2Of(p, i + j);
+                const ZoneRange up = Qc2Zone(p, i + j);
+        Scratch path(up.count());
+        qc2[j] = Qc2Of(p, up, path);
         for (int j = 0; j < n; ++j) {
             const Qc1Zones zones = ComputeQc1(p, p.StepDepth[i + j], reach, &below);
             SchmTipParts parts;
@@ -395,9 +403,9 @@ SchmTipParts SchmTipResistances(const Project& p, int i, TraceRecorder* rec)
     // qc2: the minimum path over eight diameters above the tip, tip step included.
     SchmTipParts parts;
     {
-        const ZoneRange up = ZoneBetween(p.StepDepth, p.NumSteps, t - 8 * d, t);
+        const ZoneRange up = Qc2Zone(p, i);
         Scratch path(up.count());
-        parts.qc2 = Qc2Of(p, i, &path);
+        parts.qc2 = Qc2Of(p, up, path);
         if (tr) [[unlikely]] {
             tr("zone top (tip - 8 D)", t - 8 * d, "ft");
             tr.Count("steps", up.count(), "steps");
