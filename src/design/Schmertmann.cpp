@@ -364,11 +364,13 @@ void SchmEndBearings(Project& p, int begin, int end)
     for (int i = begin; i < end; i += 4) {
         const int n = std::min(4, end - i);
         Single qc2[4];
-        if (!Qc2Lanes(p, i, n, above, qc2, path))
-            for (int j = 0; j < n; ++j)
+        if (!Qc2Lanes(p, i, n, above, qc2, path)) {
+            for (int j = 0; j < n; ++j) {
                 const ZoneRange up = Qc2Zone(p, i + j);
-        Scratch path(up.count());
-        qc2[j] = Qc2Of(p, up, path);
+                Scratch alone(up.count());
+                qc2[j] = Qc2Of(p, up, alone);
+            }
+        }
         for (int j = 0; j < n; ++j) {
             const Qc1Zones zones = ComputeQc1(p, p.StepDepth[i + j], reach, &below);
             SchmTipParts parts;
